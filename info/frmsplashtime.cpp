@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "info/frmsplashtime.h"
+
+#include "screens/layout.h"
+#include "shell/forms.h"
+#include "shell/frmmein.h"
+
+namespace poniruka {
+
+FrmSplashtime::FrmSplashtime(Runtime &runtime, Forms &forms)
+    : Form(runtime, layout::frmSplashtime()), m_forms(forms) { }
+
+void FrmSplashtime::wire()
+{
+    onTimer("tmrinfo", [this] { tmrinfo_Timer(); });
+    onClick("Frame1", [this] { Frame1_Click(); });
+    onKeyPress([this](int key) { Form_KeyPress(key); });
+}
+
+void FrmSplashtime::Form_Load()
+{
+    const AppInfo &app = rt.App();
+    Caption("lblVersion", "Version " + CStr(app.Major) + "." + CStr(app.Minor) + "." + CStr(app.Revision));
+    Caption("lblProductName", app.Title);
+}
+
+// Unloading first removes the timer and the frame, so only the first of the
+// three events takes effect. The program does not end in between: it ends
+// only once a handler has finished with no screen loaded.
+void FrmSplashtime::tmrinfo_Timer()
+{
+    rt.Unload(*this);
+    rt.Show(m_forms.frmmein());
+}
+
+void FrmSplashtime::Frame1_Click()
+{
+    rt.Unload(*this);
+    rt.Show(m_forms.frmmein());
+}
+
+void FrmSplashtime::Form_KeyPress(int)
+{
+    // With no other screen loaded, the program ends here.
+    rt.Unload(*this);
+}
+
+} // namespace poniruka

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+
+namespace poniruka {
+
+class Runtime;
+class Registry;
+class FrmSplashtime;
+class FrmMein;
+class FrmTime;
+class FrmTime2;
+class FrmAbout;
+
+/// The program's five screens, each created on its first use and kept for
+/// the whole run, so that a screen's variables outlive its window.
+class Forms
+{
+public:
+    explicit Forms(Runtime &runtime);
+    ~Forms();
+    Forms(const Forms &) = delete;
+    Forms &operator=(const Forms &) = delete;
+
+    FrmSplashtime &frmSplashtime();
+    FrmMein &frmmein();
+    FrmTime &frmtime();
+    FrmTime2 &frmtime2();
+    FrmAbout &frmAbout();
+
+private:
+    Runtime &m_runtime;
+    std::unique_ptr<FrmSplashtime> m_frmSplashtime;
+    std::unique_ptr<FrmMein> m_frmmein;
+    std::unique_ptr<FrmTime> m_frmtime;
+    std::unique_ptr<FrmTime2> m_frmtime2;
+    std::unique_ptr<FrmAbout> m_frmAbout;
+};
+
+} // namespace poniruka

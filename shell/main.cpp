@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "appinfo.h"
+#include "shell/program.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with a long message; one clear line is kinder.
+bool displayMissing()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const auto unset = [](const char *name) {
+        const char *value = std::getenv(name);
+        return !value || !*value;
+    };
+    return unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM");
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (displayMissing()) {
+        std::fputs("poniruka: no display found (DISPLAY is not set); start it from a desktop session.\n", stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    // Only the name and version: a display name would be appended to every window title.
+    QApplication::setApplicationName(QString::fromUtf8(poniruka::appinfo::title));
+    QApplication::setApplicationVersion(QString::fromLatin1(poniruka::appinfo::version));
+    // The runtime ends the program itself, once no screen is loaded and no handler runs.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    poniruka::Program program;
+    QObject::connect(
+        &program.runtime(), &poniruka::QtRuntime::ended, &app, [](int status) { QCoreApplication::exit(status); },
+        Qt::QueuedConnection);
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "shell/program.h"
+
+#include "info/frmsplashtime.h"
+
+namespace poniruka {
+
+Program::Program(QtRuntime::Services services, AppInfo app)
+    : m_runtime(std::move(services), std::move(app)), m_forms(m_runtime)
+{
+}
+
+void Program::start()
+{
+    m_runtime.run([this] { m_runtime.Show(m_forms.frmSplashtime()); });
+}
+
+} // namespace poniruka

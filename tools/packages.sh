@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: MIT
+# Sourced by run.sh and test.sh: the Debian packages that building, running and
+# testing the program need, in one list, and the step that installs the
+# missing ones. Nothing is installed or updated when all are present.
+
+PONIRUKA_PACKAGES=(
+    cmake
+    g++
+    ninja-build
+    git
+    qt6-base-dev
+    fonts-ipafont-gothic # stands in for "ＭＳ Ｐゴシック"
+    fonts-reggae         # stands in for the pop faces
+    xvfb                 # the end-to-end walk-through runs on a virtual display
+    xdotool              # ... and clicks through it
+)
+
+# ensure_packages [extra package ...]
+ensure_packages()
+{
+    local missing=() pkg
+    for pkg in "${PONIRUKA_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "These packages are missing and installing them needs root or sudo: ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
