@@ -2,10 +2,14 @@
 #include "info/frmabout.h"
 
 #include "screens/layout.h"
+#include "shell/forms.h"
 
 namespace poniruka {
 
-FrmAbout::FrmAbout(Runtime &runtime, Forms &) : Form(runtime, layout::frmAbout()) { }
+FrmAbout::FrmAbout(Runtime &runtime, Forms &forms)
+    : Form(runtime, layout::frmAbout()), m_forms(forms), m_services(runtime)
+{
+}
 
 void FrmAbout::wire()
 {
@@ -26,6 +30,15 @@ void FrmAbout::cmdOK_Click()
     rt.Unload(*this);
 }
 
-void FrmAbout::cmdSysInfo_Click() { }
+// The box stays open whatever happens: the program starts, or a message says it can't.
+void FrmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void FrmAbout::StartSysInfo()
+{
+    SysInfoLauncher(m_forms.registry(), m_services, m_services, m_services).StartSysInfo();
+}
 
 } // namespace poniruka

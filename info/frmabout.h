@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "info/sysinfo.h"
 #include "shell/runtime.h"
 
 namespace poniruka {
@@ -20,6 +21,26 @@ private:
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
+    void StartSysInfo();
+
+    // The launcher reaches the file lookup, the program start and the
+    // message box through the runtime.
+    class RuntimeServices : public SysInfoLauncher::Files,
+                            public SysInfoLauncher::Programs,
+                            public SysInfoLauncher::Messages
+    {
+    public:
+        explicit RuntimeServices(Runtime &runtime) : m_runtime(runtime) { }
+        std::string Dir(const std::string &path) override { return m_runtime.Dir(path); }
+        void Shell(const std::string &command, int windowStyle) override { m_runtime.Shell(command, windowStyle); }
+        void MsgBox(const std::string &prompt) override { m_runtime.MsgBox(QString::fromUtf8(prompt)); }
+
+    private:
+        Runtime &m_runtime;
+    };
+
+    Forms &m_forms;
+    RuntimeServices m_services;
 };
 
 } // namespace poniruka

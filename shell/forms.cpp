@@ -3,13 +3,16 @@
 
 #include "info/frmabout.h"
 #include "info/frmsplashtime.h"
+#include "info/registry.h"
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "shell/frmmein.h"
 
 namespace poniruka {
 
-Forms::Forms(Runtime &runtime) : m_runtime(runtime) { }
+Forms::Forms(Runtime &runtime, std::shared_ptr<Registry> registry) : m_runtime(runtime), m_registry(std::move(registry))
+{
+}
 
 Forms::~Forms() = default;
 
@@ -47,6 +50,13 @@ FrmTime2 &Forms::frmtime2()
 FrmAbout &Forms::frmAbout()
 {
     return instance(m_frmAbout, m_runtime, *this);
+}
+
+Registry &Forms::registry()
+{
+    if (!m_registry)
+        m_registry = makeSystemRegistry();
+    return *m_registry;
 }
 
 } // namespace poniruka

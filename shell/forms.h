@@ -18,7 +18,8 @@ class FrmAbout;
 class Forms
 {
 public:
-    explicit Forms(Runtime &runtime);
+    /// The registry is the system's own unless one is given.
+    explicit Forms(Runtime &runtime, std::shared_ptr<Registry> registry = {});
     ~Forms();
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
@@ -29,8 +30,11 @@ public:
     FrmTime2 &frmtime2();
     FrmAbout &frmAbout();
 
+    Registry &registry();
+
 private:
     Runtime &m_runtime;
+    std::shared_ptr<Registry> m_registry;
     std::unique_ptr<FrmSplashtime> m_frmSplashtime;
     std::unique_ptr<FrmMein> m_frmmein;
     std::unique_ptr<FrmTime> m_frmtime;

@@ -5,8 +5,8 @@
 
 namespace poniruka {
 
-Program::Program(QtRuntime::Services services, AppInfo app)
-    : m_runtime(std::move(services), std::move(app)), m_forms(m_runtime)
+Program::Program(QtRuntime::Services services, AppInfo app, std::shared_ptr<Registry> registry)
+    : m_runtime(std::move(services), std::move(app)), m_forms(m_runtime, std::move(registry))
 {
 }
 

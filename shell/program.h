@@ -10,7 +10,8 @@ namespace poniruka {
 class Program
 {
 public:
-    explicit Program(QtRuntime::Services services = {}, AppInfo app = QtRuntime::defaultApp());
+    explicit Program(QtRuntime::Services services = {}, AppInfo app = QtRuntime::defaultApp(),
+        std::shared_ptr<Registry> registry = {});
 
     /// Shows the start-up screen. No other code of the program runs before it.
     void start();

@@ -7,6 +7,7 @@
 #include "shell/formwidgets.h"
 #include "shell/random.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -14,7 +15,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace poniruka {
 
@@ -30,10 +30,10 @@ public:
     }
 };
 
+// Paths and commands come as bytes in the system's 8-bit code page.
 bool isOrdinaryFile(const std::string &path)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::u8path(path), error);
+    return QFileInfo(QString::fromLocal8Bit(path)).isFile();
 }
 
 class DiskFiles : public FileLookup
@@ -54,8 +54,8 @@ public:
             throw RuntimeError::of(RuntimeError::FileNotFound);
         QStringList arguments;
         for (auto it = words.begin() + 1; it != words.end(); ++it)
-            arguments << QString::fromStdString(*it);
-        if (!QProcess::startDetached(QString::fromStdString(words.front()), arguments))
+            arguments << QString::fromLocal8Bit(*it);
+        if (!QProcess::startDetached(QString::fromLocal8Bit(words.front()), arguments))
             throw RuntimeError::of(RuntimeError::FileNotFound);
     }
 };
