@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void cstr();
     void qbcolor();
     void randomNeverReachesOne();
+    void reseedsInQuickSuccessionDrawDifferently();
     void drawStaysInRangeAtBothEnds_data();
     void drawStaysInRangeAtBothEnds();
 };
@@ -165,6 +167,19 @@ void TestNumbers::randomNeverReachesOne()
         const float r = random.next();
         QVERIFY(r >= 0.0f && r < 1.0f);
     }
+}
+
+// Two presses within the same second still get different problems.
+void TestNumbers::reseedsInQuickSuccessionDrawDifferently()
+{
+    ClockRandom random;
+    std::vector<float> firsts;
+    for (int i = 0; i < 20; ++i) {
+        random.reseed();
+        firsts.push_back(random.next());
+    }
+    std::sort(firsts.begin(), firsts.end());
+    QVERIFY(std::adjacent_find(firsts.begin(), firsts.end()) == firsts.end());
 }
 
 void TestNumbers::drawStaysInRangeAtBothEnds_data()
