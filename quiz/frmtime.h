@@ -10,6 +10,10 @@ class FrmTime : public QuizForm
 {
 public:
     FrmTime(Runtime &runtime, Forms &forms);
+
+protected:
+    void showProblem() override;
+    void computeAnswer() override;
 };
 
 } // namespace poniruka
