@@ -17,9 +17,9 @@ constexpr std::array controls{
     Control{.name = "lblCopyright", .kind = Kind::Label, .text = "Copyright © ぽにるか", .place = {4440, 3600, 2415, 255}, .container = "Frame1", .tab = 4},
     Control{.name = "lblCompany", .kind = Kind::Label, .text = "", .place = {4560, 3320, 2415, 255}, .container = "Frame1", .tab = 3},
     Control{.name = "lblWarning", .kind = Kind::Label, .text = "警告：", .place = {120, 3720, 6855, 195}, .container = "Frame1", .tab = 2},
-    Control{.name = "lblVersion", .kind = Kind::Label, .text = "ﾊﾞｰｼﾞｮﾝ", .place = {4680, 3000, 645, 195}, .container = "Frame1", .tab = 5},
-    Control{.name = "lblProductName", .kind = Kind::Label, .text = "タイトル", .place = {3810, 1320, 1620, 405}, .container = "Frame1", .tab = 6},
-    Control{.name = "lblLicenseTo", .kind = Kind::Label, .text = "このソフトはじゆうにつかえます", .place = {120, 240, 6855, 255}, .container = "Frame1", .tab = 1},
+    Control{.name = "lblVersion", .kind = Kind::Label, .text = "ﾊﾞｰｼﾞｮﾝ", .place = {4680, 3000, 645, 195}, .container = "Frame1", .tab = 5, .font = Font{"ＭＳ Ｐゴシック", 9.75}, .align = Align::Center, .autoSize = true},
+    Control{.name = "lblProductName", .kind = Kind::Label, .text = "タイトル", .place = {3810, 1320, 1620, 405}, .container = "Frame1", .tab = 6, .font = Font{"HGS創英角ﾎﾟｯﾌﾟ体", 20.25}, .align = Align::Center, .autoSize = true},
+    Control{.name = "lblLicenseTo", .kind = Kind::Label, .text = "このソフトはじゆうにつかえます", .place = {120, 240, 6855, 255}, .container = "Frame1", .tab = 1, .align = Align::Right},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 #include "shell/formbuilder.h"
 
 #include "screens/icons.h"
+#include "shell/fonts.h"
 #include "shell/formwidgets.h"
 
 #include <QLineEdit>
@@ -27,6 +28,7 @@ QColor colour(const Rgb &c)
     return QColor(c.r, c.g, c.b);
 }
 
+// Text starts at the top of its box, as the screens were drawn.
 Qt::Alignment alignment(Align a)
 {
     switch (a) {
@@ -44,11 +46,24 @@ Qt::WindowFlags windowFlags(const Window &w)
 {
     if (!w.titleBar)
         return Qt::SplashScreen | Qt::FramelessWindowHint;
+    // A tool window has no taskbar button, and on Windows no icon either.
     Qt::WindowFlags flags = w.taskbarButton ? Qt::Window : Qt::Tool;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (w.closeBox)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (w.border == Border::FixedDialog)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
     return flags;
+}
+
+// A window without an icon of its own would show the program's.
+QIcon windowIcon(Picture which)
+{
+    if (which != Picture::None)
+        return icon(which);
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
 }
 
 void setColours(QWidget *widget, const Control &c)
@@ -67,18 +82,21 @@ void setColours(QWidget *widget, const Control &c)
     widget->setPalette(pal);
 }
 
-QWidget *buildControl(const Control &c, QWidget *parent)
+// screenFont: the font of the controls that name none.
+QWidget *buildControl(const Control &c, QWidget *parent, const Font &screenFont)
 {
     const QString text = QString::fromUtf8(c.text);
     QWidget *widget = nullptr;
     switch (c.kind) {
     case Kind::Button: {
-        auto *button = new QPushButton(text, parent);
+        auto *button = new QPushButton(text, parent); // "&S": Alt+S presses it
+        button->setCursor(Qt::ArrowCursor);           // whatever pointer the window has
         widget = button;
         break;
     }
     case Kind::Label: {
         auto *label = new Label(parent);
+        label->setTextFormat(Qt::PlainText);
         label->setText(text);
         label->setAlignment(alignment(c.align));
         label->setWordWrap(!c.autoSize);
@@ -87,6 +105,10 @@ QWidget *buildControl(const Control &c, QWidget *parent)
     }
     case Kind::TextBox: {
         auto *box = new QLineEdit(text, parent);
+        box->setAlignment(alignment(c.align) & Qt::AlignHorizontal_Mask);
+        // With the input method on, a Japanese IME could turn typed digits full-width.
+        if (c.imeOff)
+            box->setAttribute(Qt::WA_InputMethodEnabled, false);
         widget = box;
         break;
     }
@@ -102,9 +124,11 @@ QWidget *buildControl(const Control &c, QWidget *parent)
     }
     case Kind::PictureBox: {
         auto *box = new Label(parent);
-        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setPixmap(picture(c.picture));
         box->setFocusPolicy(Qt::StrongFocus);
+        box->setCursor(Qt::ArrowCursor);
         widget = box;
         break;
     }
@@ -126,10 +150,11 @@ QWidget *buildControl(const Control &c, QWidget *parent)
     widget->setObjectName(QString::fromLatin1(c.name));
     if (c.index >= 0)
         widget->setProperty("index", c.index);
+    widget->setFont(qtFont(c.font.value_or(screenFont)));
     if (c.kind != Kind::Line)
         widget->setGeometry(pixels(c.place));
     if (c.kind == Kind::PictureBox && c.autoSize)
-        widget->adjustSize();
+        widget->adjustSize(); // the picture at its own size, inside the border
     if (auto *label = qobject_cast<Label *>(widget); label && c.autoSize)
         label->setAutoSize(true);
     setColours(widget, c);
@@ -145,6 +170,10 @@ FormWindow *buildWindow(const Screen &screen)
     window->setObjectName(QString::fromLatin1(w.name));
     window->setWindowFlags(windowFlags(w));
     window->setWindowTitle(QString::fromUtf8(w.title));
+    const Font screenFont = w.font.value_or(Font {});
+    window->setFont(qtFont(screenFont));
+    // Controls are placed by coordinates: a sizable window's controls keep
+    // their places and sizes whatever its size.
     const QSize interior(twipsToPixels(w.width), twipsToPixels(w.height));
     if (w.border == Border::Sizable)
         window->resize(interior);
@@ -156,8 +185,9 @@ FormWindow *buildWindow(const Screen &screen)
         window->setPalette(pal);
         window->setAutoFillBackground(true);
     }
-    if (w.icon != Picture::None)
-        window->setWindowIcon(icon(w.icon));
+    window->setWindowIcon(windowIcon(w.icon));
+    if (w.pointer != Picture::None)
+        window->setCursor(pointer(w.pointer));
     window->setKeyPreview(w.keyPreview);
 
     std::vector<std::pair<int, QWidget *>> tabStops;
@@ -165,11 +195,17 @@ FormWindow *buildWindow(const Screen &screen)
         QWidget *parent = window;
         if (c.container)
             parent = window->findChild<QWidget *>(QString::fromLatin1(c.container));
-        QWidget *widget = buildControl(c, parent ? parent : window);
+        QWidget *widget = buildControl(c, parent ? parent : window, screenFont);
         if (!widget)
             continue;
         if (w.keyPreview)
             widget->installEventFilter(window);
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            if (c.enterKey)
+                window->setEnterButton(button);
+            if (c.escapeKey)
+                window->setEscapeButton(button);
+        }
         if (widget->focusPolicy() != Qt::NoFocus && c.tab >= 0)
             tabStops.emplace_back(c.tab, widget);
     }

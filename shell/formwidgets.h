@@ -2,12 +2,16 @@
 #pragma once
 
 // The Qt widgets behind the controls that plain Qt widgets do not cover:
-// a window that reports its close box and character keys, labels and frames
-// that report clicks on their own surface only, and a drawn line.
+// a window that reports its close box and character keys and has Enter and
+// Esc buttons, labels and frames that report clicks on their own surface
+// only, and a drawn line.
 
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
+
+class QAbstractButton;
 
 namespace poniruka {
 
@@ -19,6 +23,11 @@ public:
 
     /// With key preview, character keys typed into any control reach the window first.
     void setKeyPreview(bool on);
+    /// Enter presses this button unless another button has the focus; then
+    /// Enter presses that one.
+    void setEnterButton(QAbstractButton *button);
+    /// Esc presses this button wherever the focus is.
+    void setEscapeButton(QAbstractButton *button);
 
 Q_SIGNALS:
     /// The user asked to close the window; it stays open until the screen unloads.
@@ -32,25 +41,40 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool pressKeyButton(const QKeyEvent *event);
+
     bool m_keyPreview = false;
+    QPointer<QAbstractButton> m_enterButton;
+    QPointer<QAbstractButton> m_escapeButton;
 };
 
-/// A label. Clicks on it are its own: they never reach the control behind it.
+/// A label: text, or a picture. Clicks on it are its own: they never reach
+/// the control behind it.
+///
+/// Its text is laid out one em to a line, as the screens were drawn: a
+/// face with tall ascenders (Reggae One) would otherwise push the second line
+/// of a wrapped label out of its box. Wrapping may break Japanese text
+/// between any two characters. A stretched picture is scaled pixel by pixel,
+/// so the small icon stays crisp.
 class Label : public QLabel
 {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    /// An auto-size label keeps its left and top edges and fits its text.
+    /// An auto-size label keeps its left and top edges and takes the size of
+    /// its text each time the text is set through setCaption().
     void setAutoSize(bool on);
     bool autoSize() const { return m_autoSize; }
     void setCaption(const QString &text);
+    /// The size the text takes on one line per line break, in this font.
+    QSize textSize() const;
 
 Q_SIGNALS:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -77,7 +101,9 @@ private:
     bool m_pressed = false;
 };
 
-/// A straight line between two points of its parent.
+/// A straight line between two points of its parent. A level or upright
+/// line of width w covers w pixel rows below (columns right of) its points,
+/// so that a 1-pixel line one pixel above a 2-pixel line touches it.
 class Line : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "appinfo.h"
+#include "screens/icons.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ int main(int argc, char *argv[])
     // Only the name and version: a display name would be appended to every window title.
     QApplication::setApplicationName(QString::fromUtf8(poniruka::appinfo::title));
     QApplication::setApplicationVersion(QString::fromLatin1(poniruka::appinfo::version));
+    // The clock face: the program's icon, and every window's that has none of its own.
+    QApplication::setWindowIcon(poniruka::icon(poniruka::layout::Picture::Clock));
     // The runtime ends the program itself, once no screen is loaded and no handler runs.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Takes one picture of each of the five screens, each cropped to its window.
+#
+#   tools/screenshots.sh [program]          # default: build/dev/poniruka
+#   QT_SCALE_FACTOR=2 SCREENSHOTS=/tmp/2x tools/screenshots.sh
+#
+# Starts its own virtual display (Xvfb) on a free display number, starts the
+# program on it, walks splash → menu → なんじになる？１ → menu →
+# なんじになる？２ → バージョン with xdotool, and saves the pictures into
+# $SCREENSHOTS (default docs/screenshots/). It stops what it started, by pid.
+#
+# Each step is a function; to show more (a posed problem, a verdict), add a
+# step and call it from main. There is no window manager on the display:
+# windows are not activated by themselves and may overlap, so a step focuses
+# the window it types into and takes its picture before opening the next.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+. tools/packages.sh
+ensure_packages imagemagick x11-utils
+
+PROGRAM=${1:-build/dev/poniruka}
+OUT=${SCREENSHOTS:-docs/screenshots}
+SCALE=${QT_SCALE_FACTOR:-1}
+XVFB_PID=
+PROGRAM_PID=
+
+# Stops the program, then the display, and waits for each to be gone.
+cleanup()
+{
+    local pid
+    for pid in $PROGRAM_PID $XVFB_PID; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+die()
+{
+    echo "screenshots.sh: $*" >&2
+    exit 1
+}
+
+start_display()
+{
+    local n
+    for n in $(seq 90 160); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x800x24 -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    die "Xvfb did not start on $DISPLAY"
+}
+
+start_program()
+{
+    [ -x "$PROGRAM" ] || die "no program at $PROGRAM (build it first: cmake --build --preset dev)"
+    "$PROGRAM" &
+    PROGRAM_PID=$!
+}
+
+# wait_window ARGS...: the id of the first visible window that xdotool search
+# finds with ARGS, waiting up to 5 s for it.
+wait_window()
+{
+    local id
+    for _ in $(seq 250); do
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.02
+    done
+    die "no window: $*"
+}
+
+# shoot WINDOW NAME: saves the window's picture as $OUT/NAME.png.
+shoot()
+{
+    sleep 0.5 # let it paint
+    import -window "$1" -depth 8 "$OUT/$2.png"
+    echo "$OUT/$2.png"
+}
+
+# keys WINDOW KEY...: focuses the window, then types the keys.
+keys()
+{
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" key "$@"
+}
+
+# click WINDOW X Y: clicks at a point of the window's interior, given in
+# logical pixels (twips / 15), whatever the scale.
+click()
+{
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove "$(awk -v o="$X" -v p="$2" -v s="$SCALE" 'BEGIN { printf "%d", o + p * s }')" \
+        "$(awk -v o="$Y" -v p="$3" -v s="$SCALE" 'BEGIN { printf "%d", o + p * s }')" click 1
+}
+
+# The splash has no title; it is the program's first and, for one second, only window.
+step_splash()
+{
+    shoot "$(wait_window --classname poniruka)" splash
+}
+
+step_menu()
+{
+    MENU=$(wait_window --name '^メインメニュー$')
+    shoot "$MENU" frmmein
+}
+
+# "なんじになる？１" has the focus when the menu opens.
+step_frmtime()
+{
+    keys "$MENU" space
+    FRMTIME=$(wait_window --name 'たしたらなんじになる')
+    shoot "$FRMTIME" frmtime
+}
+
+# Back to the menu ("メニュー" is the last stop in the tab order), then "なんじになる？２".
+step_frmtime2()
+{
+    keys "$FRMTIME" shift+Tab space
+    MENU=$(wait_window --name '^メインメニュー$')
+    keys "$MENU" Tab space
+    FRMTIME2=$(wait_window --name 'じかんまえはなんじ')
+    shoot "$FRMTIME2" frmtime2
+}
+
+# "バージョン" in the top right corner of the second exercise.
+step_about()
+{
+    click "$FRMTIME2" 521 22
+    shoot "$(wait_window --name 'ﾊﾞｰｼﾞｮﾝ情報')" frmabout
+}
+
+main()
+{
+    mkdir -p "$OUT"
+    start_display
+    start_program
+    step_splash
+    step_menu
+    step_frmtime
+    step_frmtime2
+    step_about
+}
+
+main
