@@ -7,15 +7,15 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace poniruka {
 
-/// An in-memory registry that records every call. Keys and value names are
-/// compared exactly; a key may refuse write access, as HKEY_LOCAL_MACHINE does
-/// for a user who is not an administrator.
+/// An in-memory registry below HKEY_LOCAL_MACHINE that records every call. A
+/// key in readOnly refuses the write rights, as it does for a user who is not
+/// an administrator.
 class FakeRegistry final : public Registry
 {
 public:
@@ -24,128 +24,67 @@ public:
         std::uint32_t type = Text;
         std::string bytes;
     };
-
     struct Open
     {
-        std::uint32_t root;
-        std::string subKey;
-        std::uint32_t options;
-        std::uint32_t access;
-        long result;
-        std::uintptr_t handle; // what the caller was given
+        std::uint32_t root, options, access;
+        std::string key;
+        std::uintptr_t handle; // 0 when the open failed
     };
 
-    struct Query
-    {
-        std::uintptr_t handle;
-        std::string valueName;
-        std::uint32_t sizeIn; // the buffer size the caller passed
-    };
+    void setValue(const std::string &key, const std::string &name, Value value) { keys[key][name] = std::move(value); }
 
-    // Write rights; asked for with the read rights, a read-only key says no.
-    static constexpr std::uint32_t writeRights = 0x02 | 0x04 | 0x20; // set value, create subkey, create link
-
-    void setValue(const std::string &key, const std::string &name, Value value)
-    {
-        m_keys[key].values[name] = std::move(value);
-    }
-    void addKey(const std::string &key) { m_keys[key]; }
-    void setReadOnly(const std::string &key) { m_keys[key].readOnly = true; }
-    void removeKey(const std::string &key) { m_keys.erase(key); }
-
-    // A registry function that cannot be bound, as when advapi32 lacks it.
-    bool failOpenBinding = false;
-    bool failQueryBinding = false;
-
+    std::map<std::string, std::map<std::string, Value>> keys; // key, value name, value
+    std::set<std::string> readOnly;
+    bool queryThrows = false; // as when advapi32 cannot bind the function
     std::vector<Open> opens;
-    std::vector<Query> queries;
+    std::vector<std::uint32_t> querySizes; // the buffer sizes the caller passed
     std::vector<std::uintptr_t> closes;
 
-    /// The keys a caller managed to open, in order.
-    std::vector<std::string> openedKeys() const
-    {
-        std::vector<std::string> keys;
-        for (const auto &open : opens)
-            if (open.result == NoError)
-                keys.push_back(open.subKey);
-        return keys;
-    }
-
-    long RegOpenKeyExA(std::uint32_t root, const std::string &subKey, std::uint32_t options, std::uint32_t access,
+    long RegOpenKeyExA(std::uint32_t root, const std::string &key, std::uint32_t options, std::uint32_t access,
         std::uintptr_t &handle) override
     {
-        if (failOpenBinding)
-            throw RuntimeError::of(RuntimeError::FileNotFound);
-        handle = 0;
-        long result = NoError;
-        const auto key = m_keys.find(subKey);
-        if (root != LocalMachine || key == m_keys.end())
-            result = FileNotFound;
-        else if (key->second.readOnly && (access & writeRights))
-            result = AccessDenied;
-        else {
-            handle = m_nextHandle;
-            m_nextHandle += 0x10;
-            m_open.emplace(handle, subKey);
-        }
-        opens.push_back({root, subKey, options, access, result, handle});
-        return result;
+        const bool refused = readOnly.count(key) && (access & 0x26); // set value, create subkey, create link
+        handle = root == LocalMachine && keys.count(key) && !refused ? 0x1000 + opens.size() : 0;
+        opens.push_back({root, options, access, key, handle});
+        return handle ? NoError : refused ? AccessDenied : FileNotFound;
     }
 
-    long RegQueryValueExA(std::uintptr_t handle, const std::string &valueName, std::uint32_t &type, unsigned char *data,
+    long RegQueryValueExA(std::uintptr_t handle, const std::string &name, std::uint32_t &type, unsigned char *data,
         std::uint32_t &size) override
     {
-        if (failQueryBinding)
+        if (queryThrows)
             throw RuntimeError::of(RuntimeError::FileNotFound);
-        queries.push_back({handle, valueName, size});
-        const auto open = m_open.find(handle);
-        if (open == m_open.end())
+        querySizes.push_back(size);
+        const auto open = std::find_if(opens.begin(), opens.end(), [&](const Open &o) { return o.handle == handle; });
+        if (!handle || open == opens.end() || std::count(closes.begin(), closes.end(), handle))
             return InvalidHandle;
-        const auto &values = m_keys.at(open->second).values;
-        const auto value = values.find(valueName);
+        const auto &values = keys.at(open->key);
+        const auto value = values.find(name);
         if (value == values.end())
             return FileNotFound;
-        const auto needed = static_cast<std::uint32_t>(value->second.bytes.size());
         type = value->second.type;
-        if (data && size < needed) {
-            size = needed;
+        const std::uint32_t room = size;
+        size = std::uint32_t(value->second.bytes.size());
+        if (room < size)
             return MoreData;
-        }
-        if (data)
-            std::memcpy(data, value->second.bytes.data(), needed);
-        size = needed;
+        std::memcpy(data, value->second.bytes.data(), size);
         return NoError;
     }
 
     long RegCloseKey(std::uintptr_t handle) override
     {
         closes.push_back(handle);
-        return m_open.erase(handle) ? NoError : InvalidHandle;
+        return NoError;
     }
 
-    /// Every key that was opened has been closed once, with its own handle;
-    /// every other close was of the 0 that a failed open leaves.
+    /// Every open was closed once with the handle it gave, 0 after a failed one.
     bool everyKeyClosedOnce() const
     {
-        std::vector<std::uintptr_t> expected;
-        for (const auto &open : opens)
-            expected.push_back(open.handle);
-        std::vector<std::uintptr_t> actual = closes;
-        std::sort(expected.begin(), expected.end());
-        std::sort(actual.begin(), actual.end());
-        return m_open.empty() && expected == actual;
+        std::vector<std::uintptr_t> handles;
+        for (const Open &open : opens)
+            handles.push_back(open.handle);
+        return std::is_permutation(handles.begin(), handles.end(), closes.begin(), closes.end());
     }
-
-private:
-    struct Key
-    {
-        bool readOnly = false;
-        std::map<std::string, Value> values;
-    };
-
-    std::map<std::string, Key> m_keys;
-    std::map<std::uintptr_t, std::string> m_open;
-    std::uintptr_t m_nextHandle = 0x1000;
 };
 
 } // namespace poniruka

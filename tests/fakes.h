@@ -37,9 +37,16 @@ public:
 class ScriptedRandom : public RandomSource
 {
 public:
-    void reseed() override { ++reseeds; }
+    void reseed() override
+    {
+        ++reseeds;
+        if (onCall)
+            onCall("Randomize");
+    }
     float next() override
     {
+        if (onCall)
+            onCall("Rnd");
         if (script.empty())
             return 0.0f;
         const float r = script.front();
@@ -51,6 +58,7 @@ public:
 
     std::deque<float> script;
     int reseeds = 0;
+    std::function<void(const char *)> onCall; // told of each call, "Randomize" or "Rnd"
 };
 
 class FakeFiles : public FileLookup
