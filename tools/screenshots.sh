@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Takes one picture of each of the five screens, each cropped to its window.
+# Takes one picture of each of the five screens, each cropped to its window,
+# and of each exercise with a posed problem and with each verdict.
 #
 #   tools/screenshots.sh [program]          # default: build/dev/poniruka
 #   QT_SCALE_FACTOR=2 SCREENSHOTS=/tmp/2x tools/screenshots.sh
@@ -10,8 +11,9 @@
 # なんじになる？２ → バージョン with xdotool, and saves the pictures into
 # $SCREENSHOTS (default docs/screenshots/). It stops what it started, by pid.
 #
-# Each step is a function; to show more (a posed problem, a verdict), add a
-# step and call it from main. There is no window manager on the display:
+# Each step is a function. On each exercise it also poses a problem, answers
+# it wrongly, then finds the right answer by trying them all, watching for
+# the verdict to turn red. There is no window manager on the display:
 # windows are not activated by themselves and may overlap, so a step focuses
 # the window it types into and takes its picture before opening the next.
 set -euo pipefail
@@ -105,6 +107,56 @@ click()
         "$(awk -v o="$Y" -v p="$3" -v s="$SCALE" 'BEGIN { printf "%d", o + p * s }')" click 1
 }
 
+# red_pixels WINDOW X Y W H: how many pure red pixels the window shows in
+# that rectangle (logical pixels).
+red_pixels()
+{
+    local crop
+    crop=$(awk -v s="$SCALE" -v x="$2" -v y="$3" -v w="$4" -v h="$5" \
+        'BEGIN { printf "%dx%d+%d+%d", w * s, h * s, x * s, y * s }')
+    import -window "$1" -crop "$crop" -depth 8 txt:- 2>/dev/null | grep -c '#FF0000' || true
+}
+
+# answer WINDOW HOURS MINUTES: types an answer into the two boxes and presses
+# "こたえる". The boxes and the button sit in the same places on both exercises
+# but for a few pixels, passed in $BOXES_Y and $OK_X $OK_Y.
+answer()
+{
+    click "$1" 40 "$BOXES_Y"
+    xdotool type "$2"
+    click "$1" 152 "$BOXES_Y"
+    xdotool type "$3"
+    click "$1" "$OK_X" "$OK_Y"
+}
+
+# solve WINDOW MAXHOURS MAXMINUTES: tries every answer from $MIN_HOURS on, as a very patient
+# child would, until the verdict turns red ("せいかい").
+solve()
+{
+    local h m
+    for h in $(seq "$MIN_HOURS" "$2"); do
+        for m in $(seq 0 "$3"); do
+            answer "$1" "$h" "$m"
+            sleep 0.03
+            [ "$(red_pixels "$1" 304 "$VERDICT_Y" 129 57)" -gt 20 ] && return 0
+        done
+    done
+    die "no answer was right"
+}
+
+# A posed problem, a wrong answer, then the right one.
+exercise_pictures()
+{
+    local window=$1 name=$2
+    xdotool windowfocus --sync "$window"
+    click "$window" "$OK_X" "$ST_Y"
+    shoot "$window" "$name-posed"
+    answer "$window" 99 99
+    shoot "$window" "$name-wrong"
+    solve "$window" "$MAX_HOURS" 59
+    shoot "$window" "$name-right"
+}
+
 # The splash has no title; it is the program's first and, for one second, only window.
 step_splash()
 {
@@ -123,16 +175,20 @@ step_frmtime()
     keys "$MENU" space
     FRMTIME=$(wait_window --name 'たしたらなんじになる')
     shoot "$FRMTIME" frmtime
+    OK_X=344 ST_Y=48 OK_Y=96 BOXES_Y=252 VERDICT_Y=224 MIN_HOURS=2 MAX_HOURS=11
+    exercise_pictures "$FRMTIME" frmtime
 }
 
-# Back to the menu ("メニュー" is the last stop in the tab order), then "なんじになる？２".
+# Back to the menu, then "なんじになる？２".
 step_frmtime2()
 {
-    keys "$FRMTIME" shift+Tab space
+    click "$FRMTIME" 344 144
     MENU=$(wait_window --name '^メインメニュー$')
     keys "$MENU" Tab space
     FRMTIME2=$(wait_window --name 'じかんまえはなんじ')
     shoot "$FRMTIME2" frmtime2
+    OK_X=504 ST_Y=56 OK_Y=96 BOXES_Y=244 VERDICT_Y=216 MIN_HOURS=0 MAX_HOURS=4
+    exercise_pictures "$FRMTIME2" frmtime2
 }
 
 # "バージョン" in the top right corner of the second exercise.
