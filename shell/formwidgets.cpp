@@ -39,6 +39,22 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 namespace {
 
+// A click is a left press and a release over the same control. Labels and
+// frames take both events, so that neither reaches the control behind them.
+void pressed(QMouseEvent *event, bool &down)
+{
+    down = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+bool released(QMouseEvent *event, bool &down, const QRect &area)
+{
+    const bool click = down && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
+    down = false;
+    event->accept();
+    return click;
+}
+
 // Arrows, function keys and modifiers alone yield no character.
 bool yieldsCharacter(const QKeyEvent *event)
 {
@@ -172,16 +188,12 @@ void Label::paintEvent(QPaintEvent *event)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    pressed(event, m_pressed);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (released(event, m_pressed, rect()))
         Q_EMIT clicked();
 }
 
@@ -192,16 +204,12 @@ Frame::Frame(QWidget *parent) : QFrame(parent)
 
 void Frame::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    pressed(event, m_pressed);
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (released(event, m_pressed, rect()))
         Q_EMIT clicked();
 }
 
