@@ -123,7 +123,8 @@ QSize layOut(QTextLayout &layout, qreal width, bool wrap, Qt::Alignment align)
     const qreal em = QFontInfo(layout.font()).pixelSize();
     const qreal halfLeading = (metrics.ascent() + metrics.descent() - em) / 2;
     QTextOption option(align & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    // Japanese may break between any two kana or kanji, but a number stays whole.
+    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
     qreal widest = 0;
     int lines = 0;
