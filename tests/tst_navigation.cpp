@@ -7,7 +7,6 @@
 #include "quiz/frmtime2.h"
 #include "shell/frmmein.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,16 +17,37 @@ using namespace poniruka::test;
 
 namespace {
 
-void click(Form &form, const char *control)
+using Loaded = std::vector<Form *>;
+
+void click(Form &form, const char *control, QPoint at = {})
 {
-    QTest::mouseClick(form.control<QWidget>(control), Qt::LeftButton);
+    QTest::mouseClick(form.control<QWidget>(control), Qt::LeftButton, {}, at);
 }
 
-int loadedCount(Program &program, const Form &form)
+// The program on faked services, started: the splash is up.
+struct Started
 {
-    const auto &loaded = program.runtime().loaded();
-    return int(std::count(loaded.begin(), loaded.end(), &form));
-}
+    explicit Started(AppInfo app = QtRuntime::defaultApp()) : program(world.services(), std::move(app))
+    {
+        program.start();
+    }
+
+    const Loaded &loaded() { return program.runtime().loaded(); }
+    // The exit status; -1 unless the program ended exactly once.
+    int status() const { return ended.count() == 1 ? ended.at(0).at(0).toInt() : -1; }
+    // Clicks the frame where no control covers it.
+    FrmMein &openMenu()
+    {
+        click(splash, "Frame1", QPoint(4, 150));
+        return forms.frmmein();
+    }
+
+    FakeWorld world;
+    Program program;
+    QSignalSpy ended {&program.runtime(), &QtRuntime::ended};
+    Forms &forms = program.forms();
+    FrmSplashtime &splash = forms.frmSplashtime();
+};
 
 } // namespace
 
@@ -37,30 +57,14 @@ class TestNavigation : public QObject
 private Q_SLOTS:
     void splashShowsTitleAndVersion_data();
     void splashShowsTitleAndVersion();
-    void timerOpensOneMenu();
-    void characterKeyOnSplashEndsProgram_data();
-    void characterKeyOnSplashEndsProgram();
-    void keyWithoutCharacterKeepsSplash_data();
-    void keyWithoutCharacterKeepsSplash();
-    void frameClickOpensMenuAndTimerOpensNoSecond();
-    void clickInsideFrameButNotOnItDoesNothing_data();
-    void clickInsideFrameButNotOnItDoesNothing();
-    void menuToExerciseAndBack_data();
-    void menuToExerciseAndBack();
-    void aboutBoxIsOneAndOutlivesTheExercise();
-    void closingMenuEndsOnlyWhenAboutBoxClosesToo();
+    void keyOnSplash_data();
+    void keyOnSplash();
+    void whatOpensTheMenu_data();
+    void whatOpensTheMenu();
+    void menuExerciseAndAboutBox_data();
+    void menuExerciseAndAboutBox();
     void untrappedErrorIsReportedAndEnds();
-
-private:
-    void openMenu(Program &program);
 };
-
-void TestNavigation::openMenu(Program &program)
-{
-    program.start();
-    QTest::mouseClick(program.forms().frmSplashtime().control<QWidget>("Frame1"), Qt::LeftButton, {}, QPoint(4, 150));
-    QVERIFY(program.forms().frmmein().isLoaded());
-}
 
 void TestNavigation::splashShowsTitleAndVersion_data()
 {
@@ -70,229 +74,135 @@ void TestNavigation::splashShowsTitleAndVersion_data()
     QTest::newRow("no zero fill") << AppInfo {QStringLiteral("ぽにるか"), 2, 10, 305} << "Version 2.10.305";
 }
 
-// The splash writes the version line and the title exactly as the application reports them.
+// The splash writes the version line and the title as the application reports them.
 void TestNavigation::splashShowsTitleAndVersion()
 {
     QFETCH(AppInfo, app);
     QFETCH(QString, version);
-    FakeWorld world;
-    Program program(world.services(), app);
-    program.start();
-    FrmSplashtime &splash = program.forms().frmSplashtime();
-    QCOMPARE(splash.control<QLabel>("lblVersion")->text(), version);
-    QCOMPARE(splash.control<QLabel>("lblProductName")->text(), app.Title);
-    QCOMPARE(splash.window()->windowTitle(), QString());
+    Started s(app);
+    QCOMPARE(s.splash.control<QLabel>("lblVersion")->text(), version);
+    QCOMPARE(s.splash.control<QLabel>("lblProductName")->text(), app.Title);
+    QCOMPARE(s.splash.window()->windowTitle(), QString());
 }
 
-// Left alone, the splash gives way to exactly one menu, and its timer is gone.
-void TestNavigation::timerOpensOneMenu()
-{
-    FakeWorld world;
-    Program program(world.services());
-    program.start();
-    FrmSplashtime &splash = program.forms().frmSplashtime();
-    QPointer<QTimer> timer = splash.control<QTimer>("tmrinfo");
-    QCOMPARE(timer->interval(), 1000);
-    QSignalSpy tick(timer.data(), &QTimer::timeout);
-    QVERIFY(tick.wait(5000));
-
-    QVERIFY(!splash.isLoaded());
-    QCOMPARE(program.runtime().loaded().size(), std::size_t(1));
-    QCOMPARE(loadedCount(program, program.forms().frmmein()), 1);
-    QVERIFY(program.forms().frmmein().window()->isVisible());
-    QTRY_VERIFY(timer.isNull());
-    QVERIFY(!program.runtime().hasEnded());
-}
-
-void TestNavigation::characterKeyOnSplashEndsProgram_data()
+void TestNavigation::keyOnSplash_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("letter") << int(Qt::Key_A);
-    QTest::newRow("digit") << int(Qt::Key_7);
-    QTest::newRow("enter") << int(Qt::Key_Return);
-    QTest::newRow("escape") << int(Qt::Key_Escape);
-    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("letter") << int(Qt::Key_A) << true;
+    QTest::newRow("digit") << int(Qt::Key_7) << true;
+    QTest::newRow("enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << true;
+    QTest::newRow("space") << int(Qt::Key_Space) << true;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << false;
+    QTest::newRow("function key") << int(Qt::Key_F1) << false;
+    QTest::newRow("shift alone") << int(Qt::Key_Shift) << false;
 }
 
-// A character key closes the splash and ends the program; no menu ever opens.
-void TestNavigation::characterKeyOnSplashEndsProgram()
+// A key that yields a character ends the program with status 0 and no menu; any other key changes nothing.
+void TestNavigation::keyOnSplash()
 {
     QFETCH(int, key);
-    FakeWorld world;
-    Program program(world.services());
-    QSignalSpy ended(&program.runtime(), &QtRuntime::ended);
-    program.start();
-    QTest::keyClick(program.forms().frmSplashtime().window(), Qt::Key(key));
-
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(ended.at(0).at(0).toInt(), 0);
-    QVERIFY(program.runtime().loaded().empty());
-    QVERIFY(!program.forms().frmmein().isLoaded());
+    QFETCH(bool, ends);
+    Started s;
+    QTest::keyClick(s.splash.window(), Qt::Key(key));
+    QCOMPARE(s.loaded(), ends ? Loaded {} : Loaded {&s.splash});
+    QCOMPARE(s.status(), ends ? 0 : -1);
 }
 
-void TestNavigation::keyWithoutCharacterKeepsSplash_data()
+void TestNavigation::whatOpensTheMenu_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::newRow("arrow") << int(Qt::Key_Left);
-    QTest::newRow("function key") << int(Qt::Key_F1);
-    QTest::newRow("shift alone") << int(Qt::Key_Shift);
+    QTest::addColumn<QString>("control"); // clicked, the window if empty; the timer waited for
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("opensMenu");
+    QTest::newRow("a second left alone") << "tmrinfo" << QPoint() << true;
+    QTest::newRow("click on the frame surface") << "Frame1" << QPoint(4, 150) << true;
+    QTest::newRow("click on a label on the frame") << "lblProductName" << QPoint() << false;
+    QTest::newRow("click on the logo") << "imgLogo" << QPoint() << false;
+    QTest::newRow("click on the margin") << "" << QPoint(3, 3) << false;
 }
 
-// Keys that yield no character leave the splash as it is.
-void TestNavigation::keyWithoutCharacterKeepsSplash()
-{
-    QFETCH(int, key);
-    FakeWorld world;
-    Program program(world.services());
-    QSignalSpy ended(&program.runtime(), &QtRuntime::ended);
-    program.start();
-    QTest::keyClick(program.forms().frmSplashtime().window(), Qt::Key(key));
-    QCOMPARE(ended.count(), 0);
-    QVERIFY(program.forms().frmSplashtime().isLoaded());
-}
-
-// A click on the frame opens the menu at once; the timer then opens no second one.
-void TestNavigation::frameClickOpensMenuAndTimerOpensNoSecond()
-{
-    FakeWorld world;
-    Program program(world.services());
-    program.start();
-    QPointer<QTimer> timer = program.forms().frmSplashtime().control<QTimer>("tmrinfo");
-    openMenu(program);
-    QVERIFY(!program.forms().frmSplashtime().isLoaded());
-    QVERIFY(!timer || !timer->isActive());
-    QTRY_VERIFY(timer.isNull());
-    QCOMPARE(program.runtime().loaded().size(), std::size_t(1));
-}
-
-void TestNavigation::clickInsideFrameButNotOnItDoesNothing_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::newRow("title label") << "lblProductName";
-    QTest::newRow("version label") << "lblVersion";
-    QTest::newRow("logo") << "imgLogo";
-    QTest::newRow("credit line") << "Label1";
-    QTest::newRow("warning") << "lblWarning";
-    QTest::newRow("margin outside the frame") << "";
-}
-
-// Only the frame's own surface dismisses the splash.
-void TestNavigation::clickInsideFrameButNotOnItDoesNothing()
+// The timer or a click on the frame's own surface gives one menu, and the timer goes; other clicks change nothing.
+void TestNavigation::whatOpensTheMenu()
 {
     QFETCH(QString, control);
-    FakeWorld world;
-    Program program(world.services());
-    program.start();
-    FrmSplashtime &splash = program.forms().frmSplashtime();
-    if (control.isEmpty())
-        QTest::mouseClick(splash.window(), Qt::LeftButton, {}, QPoint(3, 3));
+    QFETCH(QPoint, at);
+    QFETCH(bool, opensMenu);
+    Started s;
+    QPointer<QTimer> timer = s.splash.control<QTimer>("tmrinfo");
+    QCOMPARE(timer->interval(), 1000);
+    if (control == "tmrinfo")
+        QVERIFY(QSignalSpy(timer.data(), &QTimer::timeout).wait(5000));
     else
-        QTest::mouseClick(splash.control<QWidget>(control.toLatin1().constData()), Qt::LeftButton);
-    QVERIFY(splash.isLoaded());
-    QVERIFY(!program.forms().frmmein().isLoaded());
+        QTest::mouseClick(
+            control.isEmpty() ? s.splash.window() : s.splash.control(qPrintable(control)), Qt::LeftButton, {}, at);
+    QCOMPARE(s.loaded(), opensMenu ? Loaded {&s.forms.frmmein()} : Loaded {&s.splash});
+    QVERIFY(s.loaded().front()->window()->isVisible());
+    QCOMPARE(s.ended.count(), 0);
+    if (opensMenu)
+        QTRY_VERIFY(timer.isNull());
 }
 
-void TestNavigation::menuToExerciseAndBack_data()
+void TestNavigation::menuExerciseAndAboutBox_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("second");
-    QTest::newRow("なんじになる？１") << "cmdhiku" << false;
-    QTest::newRow("なんじになる？２") << "cmdtasu" << true;
+    QTest::addColumn<QString>("exercise");
+    QTest::addColumn<bool>("closeBox"); // the program ends by the menu's close box, else by "おわる"
+    QTest::newRow("なんじになる？１, then おわる") << "cmdhiku"
+                                                   << "frmtime" << false;
+    QTest::newRow("なんじになる？２, then the close box") << "cmdtasu"
+                                                          << "frmtime2" << true;
 }
 
-// Each menu button opens its exercise and closes the menu; "メニュー" goes back,
-// and the exercise comes back built afresh.
-void TestNavigation::menuToExerciseAndBack()
+// Menu and exercise take turns, the exercise built afresh; the one about box stays until the program ends.
+void TestNavigation::menuExerciseAndAboutBox()
 {
     QFETCH(QString, button);
-    QFETCH(bool, second);
-    FakeWorld world;
-    Program program(world.services());
-    openMenu(program);
-    FrmMein &menu = program.forms().frmmein();
-    Form &exercise = second ? static_cast<Form &>(program.forms().frmtime2()) : program.forms().frmtime();
-
-    for (int visit = 0; visit < 2; ++visit) {
-        click(menu, button.toLatin1().constData());
-        QVERIFY(exercise.isLoaded());
-        QVERIFY(exercise.window()->isVisible());
-        QVERIFY(!menu.isLoaded());
-        QCOMPARE(program.runtime().loaded().size(), std::size_t(1));
-        QCOMPARE(exercise.control<QLabel>("lblji1")->text(), QString());
-        exercise.control<QLabel>("lblji1")->setText(QStringLiteral("5"));
-
-        click(exercise, "cmdmein");
-        QVERIFY(menu.isLoaded());
-        QVERIFY(!exercise.isLoaded());
-        QVERIFY(!program.runtime().hasEnded());
-    }
-}
-
-// "バージョン" twice gives one about box, which stays through the return to
-// the menu and goes with "おわる".
-void TestNavigation::aboutBoxIsOneAndOutlivesTheExercise()
-{
-    FakeWorld world;
-    Program program(world.services());
-    QSignalSpy ended(&program.runtime(), &QtRuntime::ended);
-    openMenu(program);
-    click(program.forms().frmmein(), "cmdhiku");
-    FrmTime &exercise = program.forms().frmtime();
-    FrmAbout &about = program.forms().frmAbout();
-
-    click(exercise, "lblhelp");
+    QFETCH(QString, exercise);
+    QFETCH(bool, closeBox);
+    Started s;
+    FrmMein &menu = s.openMenu();
+    FrmAbout &about = s.forms.frmAbout();
+    click(menu, qPrintable(button));
+    Form &shown = *s.loaded().front();
+    QCOMPARE(shown.window()->objectName(), exercise); // not the menu: that is gone
+    shown.control<QLabel>("lblji1")->setText(QStringLiteral("5"));
+    click(shown, "lblhelp");
     QPointer<QWidget> aboutWindow = about.window();
-    click(exercise, "lblhelp");
-    QCOMPARE(loadedCount(program, about), 1);
+    click(shown, "cmdmein");
+    QCOMPARE(s.loaded(), (Loaded {&about, &menu}));
+
+    click(menu, qPrintable(button));
+    QCOMPARE(s.loaded(), (Loaded {&about, &shown}));
+    QCOMPARE(shown.control<QLabel>("lblji1")->text(), QString());
+    click(shown, "lblhelp");
+    QCOMPARE(s.loaded(), (Loaded {&about, &shown}));
     QCOMPARE(about.window(), aboutWindow.data());
-    QVERIFY(exercise.isLoaded());
-
-    click(exercise, "cmdmein");
-    QVERIFY(about.isLoaded());
-    QVERIFY(program.forms().frmmein().isLoaded());
-
-    click(program.forms().frmmein(), "cmdend");
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(ended.at(0).at(0).toInt(), 0);
-    QVERIFY(!about.isLoaded());
-    QVERIFY(program.runtime().loaded().empty());
+    click(shown, "cmdmein");
+    QCOMPARE(s.loaded(), (Loaded {&about, &menu}));
+    if (closeBox) {
+        menu.window()->close();
+        QCOMPARE(s.loaded(), Loaded {&about});
+        QCOMPARE(s.ended.count(), 0);
+        click(about, "cmdOK");
+    } else {
+        click(menu, "cmdend");
+    }
+    QVERIFY(s.loaded().empty());
+    QCOMPARE(s.status(), 0);
 }
 
-// Closing the menu's window ends the program only once the about box is closed as well.
-void TestNavigation::closingMenuEndsOnlyWhenAboutBoxClosesToo()
-{
-    FakeWorld world;
-    Program program(world.services());
-    QSignalSpy ended(&program.runtime(), &QtRuntime::ended);
-    openMenu(program);
-    click(program.forms().frmmein(), "cmdtasu");
-    click(program.forms().frmtime2(), "lblhelp");
-    click(program.forms().frmtime2(), "cmdmein");
-
-    program.forms().frmmein().window()->close();
-    QVERIFY(!program.forms().frmmein().isLoaded());
-    QCOMPARE(ended.count(), 0);
-
-    click(program.forms().frmAbout(), "cmdOK");
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(ended.at(0).at(0).toInt(), 0);
-}
-
-// An error no handler traps shows its message under the title and ends the program.
+// An untrapped error shows its message under the title, closes every screen and ends with a non-zero status.
 void TestNavigation::untrappedErrorIsReportedAndEnds()
 {
-    FakeWorld world;
-    Program program(world.services());
-    QSignalSpy ended(&program.runtime(), &QtRuntime::ended);
-    openMenu(program);
-    program.runtime().run([] { throw RuntimeError::of(RuntimeError::Overflow); });
-
-    QCOMPARE(world.messages->shown.size(), std::size_t(1));
-    QCOMPARE(world.messages->shown[0].title, QStringLiteral("ぽにるか"));
-    QCOMPARE(world.messages->shown[0].prompt, QStringLiteral("オーバーフローしました。"));
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(ended.at(0).at(0).toInt() != 0);
-    QVERIFY(program.runtime().loaded().empty());
+    Started s;
+    s.openMenu();
+    s.program.runtime().run([] { throw RuntimeError::of(RuntimeError::Overflow); });
+    QCOMPARE(s.world.messages->shown.size(), std::size_t(1));
+    QCOMPARE(s.world.messages->shown[0].title, QStringLiteral("ぽにるか"));
+    QCOMPARE(s.world.messages->shown[0].prompt, QStringLiteral("オーバーフローしました。"));
+    QVERIFY(s.loaded().empty());
+    QVERIFY(s.ended.count() == 1 && s.status() != 0);
 }
 
 QTEST_MAIN(TestNavigation)
