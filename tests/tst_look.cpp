@@ -9,7 +9,6 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "screens/icons.h"
-#include "shell/fonts.h"
 #include "shell/formwidgets.h"
 #include "shell/frmmein.h"
 
@@ -25,6 +24,35 @@ using namespace poniruka;
 using namespace poniruka::test;
 
 namespace {
+
+const QString gothic = QStringLiteral("IPAPGothic");
+const QString pop = QStringLiteral("Reggae One");
+
+/// A run of the program that shows one screen as a handler would: it loads from its layout the first time.
+struct Shown
+{
+    explicit Shown(const QString &screen) : form(show(screen)) { }
+
+    Form &show(const QString &screen)
+    {
+        Forms &f = program.forms();
+        Form *const all[] = {&f.frmSplashtime(), &f.frmmein(), &f.frmtime(), &f.frmtime2(), &f.frmAbout()};
+        Form &form = **std::find_if(
+            std::begin(all), std::end(all), [&](Form *s) { return screen == QLatin1String(s->layout().window.name); });
+        program.runtime().Show(form);
+        return form;
+    }
+    /// The named control, or the window for an empty name.
+    QWidget *widget(const QString &name) const
+    {
+        return name.isEmpty() ? form.window() : form.control<QWidget>(name.toLatin1().constData());
+    }
+    [[nodiscard]] bool active() const { return QTest::qWaitForWindowActive(form.window()); }
+
+    FakeWorld world;
+    Program program {world.services()};
+    Form &form;
+};
 
 Form &screen(Program &program, const QString &name)
 {
@@ -53,12 +81,6 @@ QWidget *control(Form &form, const QString &name)
     return form.control<QWidget>(name.toLatin1().constData());
 }
 
-// The scale that the run was started with: 1, or QT_SCALE_FACTOR.
-qreal scaleFactor()
-{
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-}
-
 // A window's picture, one pixel per logical pixel (the top-left device pixel of each).
 QColor pixelAt(const QImage &image, QPoint logical)
 {
@@ -77,14 +99,8 @@ class TestLook : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void sizesInLogicalPixels_data();
-    void sizesInLogicalPixels();
-    void facesHaveStandIns_data();
-    void facesHaveStandIns();
-    void halfWidthKatakanaStayHalfWidth_data();
-    void halfWidthKatakanaStayHalfWidth();
-    void autoSizeLabelGrowsToTheRight_data();
-    void autoSizeLabelGrowsToTheRight();
+    void sizesAndFaces_data();
+    void sizesAndFaces();
     void wrappedLabelShowsBothLinesInsideItsBox_data();
     void wrappedLabelShowsBothLinesInsideItsBox();
     void tabWalksFromFirstFocus_data();
@@ -106,175 +122,75 @@ private Q_SLOTS:
     void onlySizableWindowsResizeAndTheirControlsStay();
 };
 
-void TestLook::sizesInLogicalPixels_data()
+void TestLook::sizesAndFaces_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("control"); // empty: the window's interior
-    QTest::addColumn<QRect>("place");     // null: not checked
-    QTest::addColumn<int>("fontPixels");  // 0: not checked
+    QTest::addColumn<QRect>("place");     // null: an auto-size label
+    QTest::addColumn<int>("fontPixels");
+    QTest::addColumn<QString>("face"); // the face drawn on a desktop without the named one
 
-    QTest::newRow("menu interior") << "frmmein"
-                                   << "" << QRect(0, 0, 247, 288) << 0;
-    QTest::newRow("exercise 1 interior") << "frmtime"
-                                         << "" << QRect(0, 0, 456, 368) << 0;
-    QTest::newRow("exercise 2 interior") << "frmtime2"
-                                         << "" << QRect(0, 0, 571, 366) << 0;
-    QTest::newRow("splash interior") << "frmSplashtime"
-                                     << "" << QRect(0, 0, 492, 283) << 0;
-    QTest::newRow("about box interior") << "frmAbout"
-                                        << "" << QRect(0, 0, 382, 237) << 0;
-    QTest::newRow("menu button, 12 pt") << "frmmein"
-                                        << "cmdhiku" << QRect(40, 24, 161, 33) << 16;
-    QTest::newRow("wrapped menu label, 12 pt") << "frmmein"
-                                               << "lbl02" << QRect(64, 176, 113, 33) << 16;
-    QTest::newRow("number, 36 pt") << "frmtime"
-                                   << "lblji1" << QRect(8, 24, 57, 49) << 48;
-    QTest::newRow("unit, 27.75 pt") << "frmtime"
-                                    << "lbltime1" << QRect(80, 32, 28, 37) << 37;
-    QTest::newRow("answer box, 36 pt") << "frmtime2"
-                                       << "txthun3" << QRect(120, 216, 65, 57) << 48;
-    QTest::newRow("verdict, 20.25 pt") << "frmtime2"
-                                       << "lblseikai" << QRect(304, 216, 129, 57) << 27;
-    QTest::newRow("exercise button, 15.75 pt") << "frmtime2"
-                                               << "cmdmein" << QRect(448, 128, 113, 33) << 21;
-    QTest::newRow("small label, default font") << "frmtime"
-                                               << "lblhelp" << QRect(362, 8, 55, 12) << 12;
-    QTest::newRow("splash title, 20.25 pt") << "frmSplashtime"
-                                            << "lblProductName" << QRect() << 27;
-    QTest::newRow("splash version, 9.75 pt") << "frmSplashtime"
-                                             << "lblVersion" << QRect() << 13;
-    QTest::newRow("in the frame, twips rounded") << "frmSplashtime"
-                                                 << "lblCompany" << QRect(304, 221, 161, 17) << 12;
-    QTest::newRow("picture box fits its icon") << "frmAbout"
-                                               << "picIcon" << QRect(16, 16, 36, 36) << 0;
-    QTest::newRow("about button") << "frmAbout"
-                                  << "cmdSysInfo" << QRect(284, 205, 92, 23) << 12;
+    const auto row = [](const char *name, const char *screen, const char *control, QRect place, int px,
+                         const QString &face) { QTest::newRow(name) << screen << control << place << px << face; };
+    row("menu interior, sizable", "frmmein", "", {0, 0, 247, 288}, 12, gothic);
+    row("menu button, HGP pop 12 pt", "frmmein", "cmdtasu", {40, 128, 161, 33}, 16, pop);
+    row("wrapped menu label, HG pop 12 pt", "frmmein", "lbl02", {64, 176, 113, 33}, 16, pop);
+    row("number, ＭＳ Ｐゴシック 36 pt", "frmtime", "lblji1", {8, 24, 57, 49}, 48, gothic);
+    row("small label, default face 9 pt", "frmtime", "lblhelp", {362, 8, 55, 12}, 12, gothic);
+    row("exercise 2 button, HGS pop 15.75 pt", "frmtime2", "cmdmein", {448, 128, 113, 33}, 21, pop);
+    row("auto-size unit, 27.75 pt", "frmtime2", "lblmm4", {}, 37, gothic);
+    row("auto-size splash version, 9.75 pt", "frmSplashtime", "lblVersion", {}, 13, gothic);
+    row("auto-size splash title, a tall face", "frmSplashtime", "lblProductName", {}, 27, pop);
+    row("in the frame, twips rounded", "frmSplashtime", "lblCompany", {304, 221, 161, 17}, 12, gothic);
+    row("ｼｽﾃﾑ情報 button, half-width", "frmAbout", "cmdSysInfo", {284, 205, 92, 23}, 12, gothic);
+    row("ﾊﾞｰｼﾞｮﾝ label, half-width", "frmAbout", "lblVersion", {70, 52, 259, 15}, 12, gothic);
 }
 
-// Twips become logical pixels at 15 to a pixel and points become pixels at
-// 96 dpi; a scale factor only multiplies the device pixels behind them.
-void TestLook::sizesInLogicalPixels()
+// Twips become logical pixels at 15 to a pixel, points become pixels at 96 dpi
+// and a scale factor only multiplies the device pixels behind them; an
+// auto-size label keeps its left and top edges and takes its text's size each
+// time its text is set; each face has its stand-in, in which half-width
+// katakana stay half-width.
+void TestLook::sizesAndFaces()
 {
     QFETCH(QString, screen);
     QFETCH(QString, control);
     QFETCH(QRect, place);
     QFETCH(int, fontPixels);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QWidget *widget = control.isEmpty() ? form.window() : ::control(form, control);
-
-    if (control.isEmpty())
-        QCOMPARE(widget->size(), place.size());
-    else if (!place.isNull())
-        QCOMPARE(widget->geometry(), place);
-    if (fontPixels)
-        QCOMPARE(QFontInfo(widget->font()).pixelSize(), fontPixels);
-    QCOMPARE(widget->devicePixelRatioF(), scaleFactor());
-    QCOMPARE(widget->grab().size(), widget->size() * scaleFactor());
-}
-
-void TestLook::facesHaveStandIns_data()
-{
-    QTest::addColumn<QString>("face"); // empty: the default face
-    QTest::addColumn<QString>("standIn");
-    QTest::newRow("ＭＳ Ｐゴシック") << "ＭＳ Ｐゴシック"
-                                     << "IPAPGothic";
-    QTest::newRow("HG創英角ﾎﾟｯﾌﾟ体") << "HG創英角ﾎﾟｯﾌﾟ体"
-                                     << "Reggae One";
-    QTest::newRow("HGP創英角ﾎﾟｯﾌﾟ体") << "HGP創英角ﾎﾟｯﾌﾟ体"
-                                      << "Reggae One";
-    QTest::newRow("HGS創英角ﾎﾟｯﾌﾟ体") << "HGS創英角ﾎﾟｯﾌﾟ体"
-                                      << "Reggae One";
-    QTest::newRow("default") << ""
-                             << "IPAPGothic";
-}
-
-// Each face the screens name is used where installed, else its stand-in.
-void TestLook::facesHaveStandIns()
-{
     QFETCH(QString, face);
-    QFETCH(QString, standIn);
-    FakeWorld world;
-    Program program(world.services()); // sets up the stand-ins
-    const QByteArray utf8 = face.toUtf8();
-    const QFont font = qtFont(layout::Font {face.isEmpty() ? nullptr : utf8.constData(), 12});
-    const bool installed = !face.isEmpty() && QFontDatabase::families().contains(face);
-    QCOMPARE(QFontInfo(font).family(), installed ? face : standIn);
-}
+    Shown s(screen);
+    QWidget *widget = s.widget(control);
+    const QFontInfo drawn(widget->font());
 
-void TestLook::halfWidthKatakanaStayHalfWidth_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control");
-    QTest::newRow("about box version") << "frmAbout"
-                                       << "lblVersion";
-    QTest::newRow("system information button") << "frmAbout"
-                                               << "cmdSysInfo";
-    QTest::newRow("splash version") << "frmSplashtime"
-                                    << "lblVersion";
-}
+    if (!place.isNull())
+        QCOMPARE(control.isEmpty() ? widget->rect() : widget->geometry(), place);
+    QCOMPARE(drawn.pixelSize(), fontPixels);
+    const QString named = widget->font().family(); // a face with a stand-in is drawn itself where installed
+    const bool installed = !QFont::substitutes(named).isEmpty() && QFontDatabase::families().contains(named);
+    QCOMPARE(drawn.family(), installed ? named : face);
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    QCOMPARE(widget->devicePixelRatioF(), scale);
+    QCOMPARE(widget->grab().size(), widget->size() * scale);
 
-// "ｼｽﾃﾑ" and "ﾊﾞｰｼﾞｮﾝ" show half-width in the font their control has.
-void TestLook::halfWidthKatakanaStayHalfWidth()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
-    FakeWorld world;
-    Program program(world.services());
-    const QFontMetricsF metrics(::control(show(program, screen), control)->font());
-    QVERIFY(metrics.horizontalAdvance(QStringLiteral("ｼｽﾃﾑ"))
-        < 0.6 * metrics.horizontalAdvance(QStringLiteral("システム")));
-    QVERIFY(
-        metrics.horizontalAdvance(QStringLiteral("ﾊﾞ")) < 0.6 * metrics.horizontalAdvance(QStringLiteral("バ")) * 2);
-}
+    const QFontMetricsF metrics(widget->font());
+    for (const QChar c : widget->property("text").toString()) {
+        if (c >= QChar(0xFF61) && c <= QChar(0xFF9F)) // half-width katakana, narrower than the full-width form
+            QVERIFY(metrics.horizontalAdvance(c)
+                < 0.75 * metrics.horizontalAdvance(QString(c).normalized(QString::NormalizationForm_KC)));
+    }
 
-void TestLook::autoSizeLabelGrowsToTheRight_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("splash title") << "frmSplashtime"
-                                  << "lblProductName"
-                                  << "ぽにるか";
-    QTest::newRow("splash version") << "frmSplashtime"
-                                    << "lblVersion"
-                                    << "Version 1.0.0";
-    QTest::newRow("answer hours unit") << "frmtime"
-                                       << "lbltime4"
-                                       << "じ";
-    QTest::newRow("answer minutes unit") << "frmtime2"
-                                         << "lblmm4"
-                                         << "ふん";
-    QTest::newRow("version link") << "frmtime2"
-                                  << "lblhelp"
-                                  << "バージョン";
-}
-
-// An auto-size label keeps its left and top edges and takes its text's size
-// each time its text is set: wider text grows it to the right, shorter shrinks it.
-void TestLook::autoSizeLabelGrowsToTheRight()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, label);
-    QFETCH(QString, text);
-    FakeWorld world;
-    Program program(world.services());
-    auto *widget = qobject_cast<Label *>(control(show(program, screen), label));
-    QVERIFY(widget);
-    const QPoint corner = widget->pos();
-    const QFontMetrics metrics(widget->font());
-
-    int previousWidth = 0;
-    for (const QString &caption : {text, text + text + text, text}) {
-        widget->setCaption(caption);
-        QCOMPARE(widget->pos(), corner);
-        QVERIFY2(widget->width() >= metrics.horizontalAdvance(caption), "text cut off");
-        QVERIFY(widget->width() <= metrics.horizontalAdvance(caption) + 2);
-        QVERIFY(widget->height() >= QFontInfo(widget->font()).pixelSize());
-        QVERIFY(widget->height() <= metrics.height());
-        QVERIFY(widget->width() != previousWidth);
-        previousWidth = widget->width();
+    if (!place.isNull())
+        return;
+    auto *label = qobject_cast<Label *>(widget);
+    QVERIFY(label);
+    const QPoint corner = label->pos();
+    const QFontMetrics pixels(label->font());
+    for (const QString caption : {"ふんふんふん", "ふん"}) {
+        label->setCaption(caption);
+        const int width = pixels.horizontalAdvance(caption);
+        QCOMPARE(label->pos(), corner);
+        QVERIFY2(label->width() >= width && label->width() <= width + 2, "not the text's width");
+        QVERIFY2(label->height() >= fontPixels && label->height() <= pixels.height(), "not one line's height");
     }
 }
 
