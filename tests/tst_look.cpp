@@ -107,17 +107,13 @@ private Q_SLOTS:
     void tabWalksFromFirstFocus();
     void keys_data();
     void keys();
-    void screenLoadedAgainLooksAsAtFirst_data();
-    void screenLoadedAgainLooksAsAtFirst();
-    void verdictIsRedAtEveryLoad_data();
-    void verdictIsRedAtEveryLoad();
+    void resizedAndLoadedAgain_data();
+    void resizedAndLoadedAgain();
     void backgroundsAsPainted_data();
     void backgroundsAsPainted();
     void pointers_data();
     void pointers();
     void engravedRuleIsGreyAboveWhite();
-    void onlySizableWindowsResizeAndTheirControlsStay_data();
-    void onlySizableWindowsResizeAndTheirControlsStay();
 };
 
 void TestLook::sizesAndFaces_data()
@@ -292,79 +288,51 @@ void TestLook::keys()
     QTRY_COMPARE(clicked, pressed); // an access key presses its button for a moment first
 }
 
-void TestLook::screenLoadedAgainLooksAsAtFirst_data()
+void TestLook::resizedAndLoadedAgain_data()
 {
     QTest::addColumn<QString>("screen");
-    QTest::newRow("menu") << "frmmein";
-    QTest::newRow("exercise 1") << "frmtime";
-    QTest::newRow("exercise 2") << "frmtime2";
-    QTest::newRow("about box") << "frmAbout";
+    QTest::addColumn<bool>("sizable");
+    QTest::newRow("menu, sizable") << "frmmein" << true;
+    QTest::newRow("exercise 1, fixed") << "frmtime" << false;
+    QTest::newRow("exercise 2, sizable") << "frmtime2" << true;
+    QTest::newRow("about box, fixed") << "frmAbout" << false;
 }
 
-// A screen that was changed, closed and loaded again looks exactly as at its first load.
-void TestLook::screenLoadedAgainLooksAsAtFirst()
+// Only a sizable window takes a new size, and its controls keep their places;
+// closed and loaded again, a changed screen looks exactly as at its first
+// load, its verdict red (255, 0, 0) whatever colour it had.
+void TestLook::resizedAndLoadedAgain()
 {
     QFETCH(QString, screen);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
-    const QImage first = form.window()->grab().toImage();
-
-    for (Label *label : form.window()->findChildren<Label *>()) {
-        label->setCaption(QStringLiteral("12"));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        label->setPalette(palette);
+    QFETCH(bool, sizable);
+    Shown s(screen);
+    QWidget *window = s.form.window();
+    QVERIFY(s.active());
+    const QImage first = window->grab().toImage();
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        control->setProperty("text", QStringLiteral("12"));
+        control->setPalette(QPalette(Qt::blue));
     }
-    for (QLineEdit *box : form.window()->findChildren<QLineEdit *>())
-        box->setText(QStringLiteral("34"));
-    for (QPushButton *button : form.window()->findChildren<QPushButton *>())
-        button->setText(QStringLiteral("×"));
-    form.window()->resize(form.window()->size() + QSize(40, 30));
-    program.runtime().Unload(form);
-    show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
+    const auto places = [&] {
+        QList<QRect> places;
+        for (const QWidget *control : window->findChildren<QWidget *>())
+            places << control->geometry();
+        return places;
+    };
+    const QList<QRect> before = places();
+    const QSize size = window->size();
 
-    QCOMPARE(form.window()->grab().toImage(), first);
-}
+    window->resize(size + QSize(120, 80));
+    QCOMPARE(window->size(), sizable ? size + QSize(120, 80) : size);
+    QCOMPARE(places(), before);
 
-void TestLook::verdictIsRedAtEveryLoad_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("exercise 1") << "frmtime";
-    QTest::newRow("exercise 2") << "frmtime2";
-}
-
-// The verdict is drawn red (255, 0, 0) at each load, whatever colour it had before.
-void TestLook::verdictIsRedAtEveryLoad()
-{
-    QFETCH(QString, screen);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    for (int load = 0; load < 2; ++load) {
-        auto *verdict = form.control<Label>("lblseikai");
-        verdict->setCaption(QStringLiteral("せいかい"));
-        const QImage image = verdict->grab().toImage();
-        bool red = false;
-        bool other = false;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                red = red || pixel == QColor(255, 0, 0);
-                other = other || (pixel.green() < 128 && pixel.red() < 200); // dark, not red
-            }
-        }
-        QVERIFY2(red, "no red text");
-        QVERIFY2(!other, "text in another colour");
-
-        QPalette palette = verdict->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        verdict->setPalette(palette);
-        program.runtime().Unload(form);
-        show(program, screen);
-    }
+    s.program.runtime().Unload(s.form);
+    s.show(screen);
+    window = s.form.window();
+    QVERIFY(s.active());
+    QCOMPARE(window->grab().toImage(), first);
+    if (auto *verdict = window->findChild<Label *>(QStringLiteral("lblseikai")))
+        QCOMPARE(verdict->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
 void TestLook::backgroundsAsPainted_data()
@@ -450,39 +418,6 @@ void TestLook::engravedRuleIsGreyAboveWhite()
     QCOMPARE(pixelAt(image, {6, 163}), QColor(128, 128, 128)); // the grey starts one pixel further left
     QCOMPARE(pixelAt(image, {6, 164}), background);
     QCOMPARE(pixelAt(image, {377, 163}), background);
-}
-
-void TestLook::onlySizableWindowsResizeAndTheirControlsStay_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<bool>("sizable");
-    QTest::newRow("menu") << "frmmein" << true;
-    QTest::newRow("exercise 2") << "frmtime2" << true;
-    QTest::newRow("exercise 1") << "frmtime" << false;
-    QTest::newRow("about box") << "frmAbout" << false;
-    QTest::newRow("splash") << "frmSplashtime" << false;
-}
-
-// A sizable window takes a new size and its controls keep their places and
-// sizes; a fixed one keeps its size.
-void TestLook::onlySizableWindowsResizeAndTheirControlsStay()
-{
-    QFETCH(QString, screen);
-    QFETCH(bool, sizable);
-    FakeWorld world;
-    Program program(world.services());
-    QWidget *window = show(program, screen).window();
-    const QSize size = window->size();
-    QList<QRect> places;
-    const QList<QWidget *> controls = window->findChildren<QWidget *>();
-    for (QWidget *c : controls)
-        places << c->geometry();
-
-    window->resize(size + QSize(120, 80));
-
-    QCOMPARE(window->size(), sizable ? size + QSize(120, 80) : size);
-    for (qsizetype i = 0; i < controls.size(); ++i)
-        QCOMPARE(controls.at(i)->geometry(), places.at(i));
 }
 
 QTEST_MAIN(TestLook)
