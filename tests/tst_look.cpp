@@ -15,9 +15,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace poniruka;
@@ -54,45 +52,6 @@ struct Shown
     Form &form;
 };
 
-Form &screen(Program &program, const QString &name)
-{
-    Forms &forms = program.forms();
-    if (name == QLatin1String("frmSplashtime"))
-        return forms.frmSplashtime();
-    if (name == QLatin1String("frmmein"))
-        return forms.frmmein();
-    if (name == QLatin1String("frmtime"))
-        return forms.frmtime();
-    if (name == QLatin1String("frmtime2"))
-        return forms.frmtime2();
-    return forms.frmAbout();
-}
-
-// Shows a screen as a handler would; it loads from its layout the first time.
-Form &show(Program &program, const QString &name)
-{
-    Form &form = screen(program, name);
-    program.runtime().Show(form);
-    return form;
-}
-
-QWidget *control(Form &form, const QString &name)
-{
-    return form.control<QWidget>(name.toLatin1().constData());
-}
-
-// A window's picture, one pixel per logical pixel (the top-left device pixel of each).
-QColor pixelAt(const QImage &image, QPoint logical)
-{
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(int(logical.x() * ratio), int(logical.y() * ratio));
-}
-
-bool isInk(QRgb pixel)
-{
-    return qGray(pixel) < 96;
-}
-
 } // namespace
 
 class TestLook : public QObject
@@ -101,19 +60,16 @@ class TestLook : public QObject
 private Q_SLOTS:
     void sizesAndFaces_data();
     void sizesAndFaces();
-    void wrappedLabelShowsBothLinesInsideItsBox_data();
-    void wrappedLabelShowsBothLinesInsideItsBox();
+    void wrappedMenuLabelsShowBothLinesInsideTheirBoxes();
     void tabWalksFromFirstFocus_data();
     void tabWalksFromFirstFocus();
     void keys_data();
     void keys();
     void resizedAndLoadedAgain_data();
     void resizedAndLoadedAgain();
-    void backgroundsAsPainted_data();
-    void backgroundsAsPainted();
-    void pointers_data();
-    void pointers();
-    void engravedRuleIsGreyAboveWhite();
+    void pixels_data();
+    void pixels();
+    void menuPointers();
 };
 
 void TestLook::sizesAndFaces_data()
@@ -188,33 +144,21 @@ void TestLook::sizesAndFaces()
     }
 }
 
-void TestLook::wrappedLabelShowsBothLinesInsideItsBox_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::newRow("たしたらなんじになるかな？") << "llbl01";
-    QTest::newRow("○じかんまえはなんじ？") << "lbl02";
-}
-
 // The menu's labels are narrower than their text: it wraps onto a second
 // line, and both lines show whole inside the box.
-void TestLook::wrappedLabelShowsBothLinesInsideItsBox()
+void TestLook::wrappedMenuLabelsShowBothLinesInsideTheirBoxes()
 {
-    QFETCH(QString, label);
-    FakeWorld world;
-    Program program(world.services());
-    QWidget *widget = control(show(program, QStringLiteral("frmmein")), label);
-    const QImage image = widget->grab().toImage();
-    const int rows = image.height();
-    std::vector<bool> inkInRow(std::size_t(rows), false);
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < image.width(); ++x)
-            inkInRow[std::size_t(y)] = inkInRow[std::size_t(y)] || isInk(image.pixel(x, y));
-
-    QVERIFY2(
-        std::find(inkInRow.begin(), inkInRow.begin() + rows / 2, true) != inkInRow.begin() + rows / 2, "no first line");
-    QVERIFY2(std::find(inkInRow.begin() + rows / 2, inkInRow.end(), true) != inkInRow.end(), "no second line");
-    QVERIFY2(!inkInRow.front(), "first line cut at the top");
-    QVERIFY2(!inkInRow.back(), "second line cut at the bottom");
+    Shown s(QStringLiteral("frmmein"));
+    for (const char *label : {"llbl01", "lbl02"}) {
+        const QImage image = s.widget(QLatin1String(label))->grab().toImage();
+        QList<bool> inkInRow(image.height(), false);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                inkInRow[y] = inkInRow[y] || qGray(image.pixel(x, y)) < 96;
+        const qsizetype half = inkInRow.size() / 2;
+        QVERIFY2(inkInRow.first(half).contains(true) && inkInRow.sliced(half).contains(true), label);
+        QVERIFY2(!inkInRow.front() && !inkInRow.back(), label);
+    }
 }
 
 void TestLook::tabWalksFromFirstFocus_data()
@@ -234,11 +178,8 @@ void TestLook::tabWalksFromFirstFocus()
 {
     QFETCH(QString, screen);
     QFETCH(QStringList, order);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
-
+    Shown s(screen);
+    QVERIFY(s.active());
     for (int step = 0; step <= order.size(); ++step) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
@@ -335,89 +276,45 @@ void TestLook::resizedAndLoadedAgain()
         QCOMPARE(verdict->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
-void TestLook::backgroundsAsPainted_data()
+void TestLook::pixels_data()
 {
     QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control"); // empty: the window
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("menu") << "frmmein"
-                          << "" << QPoint(3, 150) << QColor(128, 255, 128);
-    QTest::newRow("menu label") << "frmmein"
-                                << "llbl01" << QPoint(0, 0) << QColor(128, 255, 128);
-    QTest::newRow("exercise 1") << "frmtime"
-                                << "" << QPoint(440, 350) << QColor(255, 255, 128);
-    QTest::newRow("exercise 2") << "frmtime2"
-                                << "" << QPoint(560, 350) << QColor(255, 255, 128);
-    QTest::newRow("empty number") << "frmtime2"
-                                  << "lblji3" << QPoint(28, 24) << QColor(255, 255, 128);
-    QTest::newRow("empty verdict") << "frmtime"
-                                   << "lblseikai" << QPoint(64, 28) << QColor(255, 255, 128);
+    QTest::addColumn<QPoint>("at");     // in logical pixels
+    QTest::addColumn<QColor>("colour"); // invalid: the window's own background
+
+    const QColor grey(128, 128, 128), white(Qt::white), none;
+    QTest::newRow("menu background") << "frmmein" << QPoint(3, 150) << QColor(128, 255, 128);
+    QTest::newRow("exercise background") << "frmtime2" << QPoint(560, 350) << QColor(255, 255, 128);
+    QTest::newRow("about rule: background above") << "frmAbout" << QPoint(200, 162) << none;
+    QTest::newRow("about rule: grey from x 6") << "frmAbout" << QPoint(6, 163) << grey;
+    QTest::newRow("about rule: its end point not drawn") << "frmAbout" << QPoint(377, 163) << none;
+    QTest::newRow("about rule: white from x 7") << "frmAbout" << QPoint(7, 164) << white;
+    QTest::newRow("about rule: not white at x 6") << "frmAbout" << QPoint(6, 164) << none;
+    QTest::newRow("about rule: white two rows deep") << "frmAbout" << QPoint(376, 165) << white;
+    QTest::newRow("about rule: background below") << "frmAbout" << QPoint(200, 166) << none;
 }
 
-// Windows and labels paint their own background colour.
-void TestLook::backgroundsAsPainted()
+// Windows paint their background colour; the about box's rule is one grey
+// pixel row right above two white ones.
+void TestLook::pixels()
 {
     QFETCH(QString, screen);
-    QFETCH(QString, control);
     QFETCH(QPoint, at);
     QFETCH(QColor, colour);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QWidget *widget = control.isEmpty() ? form.window() : ::control(form, control);
-    QCOMPARE(pixelAt(widget->grab().toImage(), at), colour);
+    Shown s(screen);
+    QWidget *window = s.form.window();
+    const QImage image = window->grab().toImage(); // the top-left device pixel of each logical one
+    const QColor painted = image.pixelColor(at * image.devicePixelRatio());
+    QCOMPARE(painted, colour.isValid() ? colour : window->palette().color(QPalette::Window));
 }
 
-void TestLook::pointers_data()
+// The pendulum clock is the pointer over the menu's background; its buttons keep the standard pointer.
+void TestLook::menuPointers()
 {
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control"); // empty: the window's background
-    QTest::addColumn<bool>("pendulum");
-    QTest::newRow("menu background") << "frmmein"
-                                     << "" << true;
-    QTest::newRow("menu label") << "frmmein"
-                                << "lbl02" << true;
-    QTest::newRow("menu button") << "frmmein"
-                                 << "cmdtasu" << false;
-    QTest::newRow("exercise background") << "frmtime"
-                                         << "" << false;
-}
-
-// The pendulum clock is the pointer over the menu's background; buttons keep the standard pointer.
-void TestLook::pointers()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
-    QFETCH(bool, pendulum);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    const QCursor cursor = (control.isEmpty() ? form.window() : ::control(form, control))->cursor();
-    if (pendulum) {
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.pixmap().toImage(), picture(layout::Picture::Pendulum).toImage());
-    } else {
-        QCOMPARE(cursor.shape(), Qt::ArrowCursor);
-    }
-}
-
-// The about box's rule: one grey pixel row right above two white ones.
-void TestLook::engravedRuleIsGreyAboveWhite()
-{
-    FakeWorld world;
-    Program program(world.services());
-    Form &about = show(program, QStringLiteral("frmAbout"));
-    const QImage image = about.window()->grab().toImage();
-    const QColor background = pixelAt(image, {200, 100});
-    const QList<QColor> expected {background, QColor(128, 128, 128), Qt::white, Qt::white, background};
-    for (int x : {7, 200, 376}) {
-        for (int row = 0; row < expected.size(); ++row)
-            QCOMPARE(pixelAt(image, {x, 162 + row}), expected.at(row));
-    }
-    QCOMPARE(pixelAt(image, {6, 163}), QColor(128, 128, 128)); // the grey starts one pixel further left
-    QCOMPARE(pixelAt(image, {6, 164}), background);
-    QCOMPARE(pixelAt(image, {377, 163}), background);
+    Shown s(QStringLiteral("frmmein"));
+    QCOMPARE(s.form.window()->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(s.form.window()->cursor().pixmap().toImage(), picture(layout::Picture::Pendulum).toImage());
+    QCOMPARE(s.widget(QStringLiteral("cmdtasu"))->cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestLook)
