@@ -9,16 +9,13 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "screens/icons.h"
-#include "shell/fonts.h"
 #include "shell/formwidgets.h"
 #include "shell/frmmein.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace poniruka;
@@ -26,50 +23,34 @@ using namespace poniruka::test;
 
 namespace {
 
-Form &screen(Program &program, const QString &name)
-{
-    Forms &forms = program.forms();
-    if (name == QLatin1String("frmSplashtime"))
-        return forms.frmSplashtime();
-    if (name == QLatin1String("frmmein"))
-        return forms.frmmein();
-    if (name == QLatin1String("frmtime"))
-        return forms.frmtime();
-    if (name == QLatin1String("frmtime2"))
-        return forms.frmtime2();
-    return forms.frmAbout();
-}
+const QString gothic = QStringLiteral("IPAPGothic");
+const QString pop = QStringLiteral("Reggae One");
 
-// Shows a screen as a handler would; it loads from its layout the first time.
-Form &show(Program &program, const QString &name)
+/// A run of the program that shows one screen as a handler would: it loads from its layout the first time.
+struct Shown
 {
-    Form &form = screen(program, name);
-    program.runtime().Show(form);
-    return form;
-}
+    explicit Shown(const QString &screen) : form(show(screen)) { }
 
-QWidget *control(Form &form, const QString &name)
-{
-    return form.control<QWidget>(name.toLatin1().constData());
-}
+    Form &show(const QString &screen)
+    {
+        Forms &f = program.forms();
+        Form *const all[] = {&f.frmSplashtime(), &f.frmmein(), &f.frmtime(), &f.frmtime2(), &f.frmAbout()};
+        Form &form = **std::find_if(
+            std::begin(all), std::end(all), [&](Form *s) { return screen == QLatin1String(s->layout().window.name); });
+        program.runtime().Show(form);
+        return form;
+    }
+    /// The named control, or the window for an empty name.
+    QWidget *widget(const QString &name) const
+    {
+        return name.isEmpty() ? form.window() : form.control<QWidget>(name.toLatin1().constData());
+    }
+    [[nodiscard]] bool active() const { return QTest::qWaitForWindowActive(form.window()); }
 
-// The scale that the run was started with: 1, or QT_SCALE_FACTOR.
-qreal scaleFactor()
-{
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-}
-
-// A window's picture, one pixel per logical pixel (the top-left device pixel of each).
-QColor pixelAt(const QImage &image, QPoint logical)
-{
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(int(logical.x() * ratio), int(logical.y() * ratio));
-}
-
-bool isInk(QRgb pixel)
-{
-    return qGray(pixel) < 96;
-}
+    FakeWorld world;
+    Program program {world.services()};
+    Form &form;
+};
 
 } // namespace
 
@@ -77,234 +58,107 @@ class TestLook : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void sizesInLogicalPixels_data();
-    void sizesInLogicalPixels();
-    void facesHaveStandIns_data();
-    void facesHaveStandIns();
-    void halfWidthKatakanaStayHalfWidth_data();
-    void halfWidthKatakanaStayHalfWidth();
-    void autoSizeLabelGrowsToTheRight_data();
-    void autoSizeLabelGrowsToTheRight();
-    void wrappedLabelShowsBothLinesInsideItsBox_data();
-    void wrappedLabelShowsBothLinesInsideItsBox();
+    void sizesAndFaces_data();
+    void sizesAndFaces();
+    void wrappedMenuLabelsShowBothLinesInsideTheirBoxes();
     void tabWalksFromFirstFocus_data();
     void tabWalksFromFirstFocus();
-    void exerciseKeys_data();
-    void exerciseKeys();
-    void aboutBoxKeys_data();
-    void aboutBoxKeys();
-    void screenLoadedAgainLooksAsAtFirst_data();
-    void screenLoadedAgainLooksAsAtFirst();
-    void verdictIsRedAtEveryLoad_data();
-    void verdictIsRedAtEveryLoad();
-    void backgroundsAsPainted_data();
-    void backgroundsAsPainted();
-    void pointers_data();
-    void pointers();
-    void engravedRuleIsGreyAboveWhite();
-    void onlySizableWindowsResizeAndTheirControlsStay_data();
-    void onlySizableWindowsResizeAndTheirControlsStay();
+    void keys_data();
+    void keys();
+    void resizedAndLoadedAgain_data();
+    void resizedAndLoadedAgain();
+    void pixels_data();
+    void pixels();
+    void menuPointers();
 };
 
-void TestLook::sizesInLogicalPixels_data()
+void TestLook::sizesAndFaces_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("control"); // empty: the window's interior
-    QTest::addColumn<QRect>("place");     // null: not checked
-    QTest::addColumn<int>("fontPixels");  // 0: not checked
+    QTest::addColumn<QRect>("place");     // null: an auto-size label
+    QTest::addColumn<int>("fontPixels");
+    QTest::addColumn<QString>("face"); // the face drawn on a desktop without the named one
 
-    QTest::newRow("menu interior") << "frmmein"
-                                   << "" << QRect(0, 0, 247, 288) << 0;
-    QTest::newRow("exercise 1 interior") << "frmtime"
-                                         << "" << QRect(0, 0, 456, 368) << 0;
-    QTest::newRow("exercise 2 interior") << "frmtime2"
-                                         << "" << QRect(0, 0, 571, 366) << 0;
-    QTest::newRow("splash interior") << "frmSplashtime"
-                                     << "" << QRect(0, 0, 492, 283) << 0;
-    QTest::newRow("about box interior") << "frmAbout"
-                                        << "" << QRect(0, 0, 382, 237) << 0;
-    QTest::newRow("menu button, 12 pt") << "frmmein"
-                                        << "cmdhiku" << QRect(40, 24, 161, 33) << 16;
-    QTest::newRow("wrapped menu label, 12 pt") << "frmmein"
-                                               << "lbl02" << QRect(64, 176, 113, 33) << 16;
-    QTest::newRow("number, 36 pt") << "frmtime"
-                                   << "lblji1" << QRect(8, 24, 57, 49) << 48;
-    QTest::newRow("unit, 27.75 pt") << "frmtime"
-                                    << "lbltime1" << QRect(80, 32, 28, 37) << 37;
-    QTest::newRow("answer box, 36 pt") << "frmtime2"
-                                       << "txthun3" << QRect(120, 216, 65, 57) << 48;
-    QTest::newRow("verdict, 20.25 pt") << "frmtime2"
-                                       << "lblseikai" << QRect(304, 216, 129, 57) << 27;
-    QTest::newRow("exercise button, 15.75 pt") << "frmtime2"
-                                               << "cmdmein" << QRect(448, 128, 113, 33) << 21;
-    QTest::newRow("small label, default font") << "frmtime"
-                                               << "lblhelp" << QRect(362, 8, 55, 12) << 12;
-    QTest::newRow("splash title, 20.25 pt") << "frmSplashtime"
-                                            << "lblProductName" << QRect() << 27;
-    QTest::newRow("splash version, 9.75 pt") << "frmSplashtime"
-                                             << "lblVersion" << QRect() << 13;
-    QTest::newRow("in the frame, twips rounded") << "frmSplashtime"
-                                                 << "lblCompany" << QRect(304, 221, 161, 17) << 12;
-    QTest::newRow("picture box fits its icon") << "frmAbout"
-                                               << "picIcon" << QRect(16, 16, 36, 36) << 0;
-    QTest::newRow("about button") << "frmAbout"
-                                  << "cmdSysInfo" << QRect(284, 205, 92, 23) << 12;
+    const auto row = [](const char *name, const char *screen, const char *control, QRect place, int px,
+                         const QString &face) { QTest::newRow(name) << screen << control << place << px << face; };
+    row("menu interior, sizable", "frmmein", "", {0, 0, 247, 288}, 12, gothic);
+    row("menu button, HGP pop 12 pt", "frmmein", "cmdtasu", {40, 128, 161, 33}, 16, pop);
+    row("wrapped menu label, HG pop 12 pt", "frmmein", "lbl02", {64, 176, 113, 33}, 16, pop);
+    row("number, ＭＳ Ｐゴシック 36 pt", "frmtime", "lblji1", {8, 24, 57, 49}, 48, gothic);
+    row("small label, default face 9 pt", "frmtime", "lblhelp", {362, 8, 55, 12}, 12, gothic);
+    row("exercise 2 button, HGS pop 15.75 pt", "frmtime2", "cmdmein", {448, 128, 113, 33}, 21, pop);
+    row("auto-size unit, 27.75 pt", "frmtime2", "lblmm4", {}, 37, gothic);
+    row("auto-size splash version, 9.75 pt", "frmSplashtime", "lblVersion", {}, 13, gothic);
+    row("auto-size splash title, a tall face", "frmSplashtime", "lblProductName", {}, 27, pop);
+    row("in the frame, twips rounded", "frmSplashtime", "lblCompany", {304, 221, 161, 17}, 12, gothic);
+    row("ｼｽﾃﾑ情報 button, half-width", "frmAbout", "cmdSysInfo", {284, 205, 92, 23}, 12, gothic);
+    row("ﾊﾞｰｼﾞｮﾝ label, half-width", "frmAbout", "lblVersion", {70, 52, 259, 15}, 12, gothic);
 }
 
-// Twips become logical pixels at 15 to a pixel and points become pixels at
-// 96 dpi; a scale factor only multiplies the device pixels behind them.
-void TestLook::sizesInLogicalPixels()
+// Twips become logical pixels at 15 to a pixel, points become pixels at 96 dpi
+// and a scale factor only multiplies the device pixels behind them; an
+// auto-size label keeps its left and top edges and takes its text's size each
+// time its text is set; each face has its stand-in, in which half-width
+// katakana stay half-width.
+void TestLook::sizesAndFaces()
 {
     QFETCH(QString, screen);
     QFETCH(QString, control);
     QFETCH(QRect, place);
     QFETCH(int, fontPixels);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QWidget *widget = control.isEmpty() ? form.window() : ::control(form, control);
-
-    if (control.isEmpty())
-        QCOMPARE(widget->size(), place.size());
-    else if (!place.isNull())
-        QCOMPARE(widget->geometry(), place);
-    if (fontPixels)
-        QCOMPARE(QFontInfo(widget->font()).pixelSize(), fontPixels);
-    QCOMPARE(widget->devicePixelRatioF(), scaleFactor());
-    QCOMPARE(widget->grab().size(), widget->size() * scaleFactor());
-}
-
-void TestLook::facesHaveStandIns_data()
-{
-    QTest::addColumn<QString>("face"); // empty: the default face
-    QTest::addColumn<QString>("standIn");
-    QTest::newRow("ＭＳ Ｐゴシック") << "ＭＳ Ｐゴシック"
-                                     << "IPAPGothic";
-    QTest::newRow("HG創英角ﾎﾟｯﾌﾟ体") << "HG創英角ﾎﾟｯﾌﾟ体"
-                                     << "Reggae One";
-    QTest::newRow("HGP創英角ﾎﾟｯﾌﾟ体") << "HGP創英角ﾎﾟｯﾌﾟ体"
-                                      << "Reggae One";
-    QTest::newRow("HGS創英角ﾎﾟｯﾌﾟ体") << "HGS創英角ﾎﾟｯﾌﾟ体"
-                                      << "Reggae One";
-    QTest::newRow("default") << ""
-                             << "IPAPGothic";
-}
-
-// Each face the screens name is used where installed, else its stand-in.
-void TestLook::facesHaveStandIns()
-{
     QFETCH(QString, face);
-    QFETCH(QString, standIn);
-    FakeWorld world;
-    Program program(world.services()); // sets up the stand-ins
-    const QByteArray utf8 = face.toUtf8();
-    const QFont font = qtFont(layout::Font {face.isEmpty() ? nullptr : utf8.constData(), 12});
-    const bool installed = !face.isEmpty() && QFontDatabase::families().contains(face);
-    QCOMPARE(QFontInfo(font).family(), installed ? face : standIn);
-}
+    Shown s(screen);
+    QWidget *widget = s.widget(control);
+    const QFontInfo drawn(widget->font());
 
-void TestLook::halfWidthKatakanaStayHalfWidth_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control");
-    QTest::newRow("about box version") << "frmAbout"
-                                       << "lblVersion";
-    QTest::newRow("system information button") << "frmAbout"
-                                               << "cmdSysInfo";
-    QTest::newRow("splash version") << "frmSplashtime"
-                                    << "lblVersion";
-}
+    if (!place.isNull())
+        QCOMPARE(control.isEmpty() ? widget->rect() : widget->geometry(), place);
+    QCOMPARE(drawn.pixelSize(), fontPixels);
+    const QString named = widget->font().family(); // a face with a stand-in is drawn itself where installed
+    const bool installed = !QFont::substitutes(named).isEmpty() && QFontDatabase::families().contains(named);
+    QCOMPARE(drawn.family(), installed ? named : face);
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    QCOMPARE(widget->devicePixelRatioF(), scale);
+    QCOMPARE(widget->grab().size(), widget->size() * scale);
 
-// "ｼｽﾃﾑ" and "ﾊﾞｰｼﾞｮﾝ" show half-width in the font their control has.
-void TestLook::halfWidthKatakanaStayHalfWidth()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
-    FakeWorld world;
-    Program program(world.services());
-    const QFontMetricsF metrics(::control(show(program, screen), control)->font());
-    QVERIFY(metrics.horizontalAdvance(QStringLiteral("ｼｽﾃﾑ"))
-        < 0.6 * metrics.horizontalAdvance(QStringLiteral("システム")));
-    QVERIFY(
-        metrics.horizontalAdvance(QStringLiteral("ﾊﾞ")) < 0.6 * metrics.horizontalAdvance(QStringLiteral("バ")) * 2);
-}
-
-void TestLook::autoSizeLabelGrowsToTheRight_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("splash title") << "frmSplashtime"
-                                  << "lblProductName"
-                                  << "ぽにるか";
-    QTest::newRow("splash version") << "frmSplashtime"
-                                    << "lblVersion"
-                                    << "Version 1.0.0";
-    QTest::newRow("answer hours unit") << "frmtime"
-                                       << "lbltime4"
-                                       << "じ";
-    QTest::newRow("answer minutes unit") << "frmtime2"
-                                         << "lblmm4"
-                                         << "ふん";
-    QTest::newRow("version link") << "frmtime2"
-                                  << "lblhelp"
-                                  << "バージョン";
-}
-
-// An auto-size label keeps its left and top edges and takes its text's size
-// each time its text is set: wider text grows it to the right, shorter shrinks it.
-void TestLook::autoSizeLabelGrowsToTheRight()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, label);
-    QFETCH(QString, text);
-    FakeWorld world;
-    Program program(world.services());
-    auto *widget = qobject_cast<Label *>(control(show(program, screen), label));
-    QVERIFY(widget);
-    const QPoint corner = widget->pos();
-    const QFontMetrics metrics(widget->font());
-
-    int previousWidth = 0;
-    for (const QString &caption : {text, text + text + text, text}) {
-        widget->setCaption(caption);
-        QCOMPARE(widget->pos(), corner);
-        QVERIFY2(widget->width() >= metrics.horizontalAdvance(caption), "text cut off");
-        QVERIFY(widget->width() <= metrics.horizontalAdvance(caption) + 2);
-        QVERIFY(widget->height() >= QFontInfo(widget->font()).pixelSize());
-        QVERIFY(widget->height() <= metrics.height());
-        QVERIFY(widget->width() != previousWidth);
-        previousWidth = widget->width();
+    const QFontMetricsF metrics(widget->font());
+    for (const QChar c : widget->property("text").toString()) {
+        if (c >= QChar(0xFF61) && c <= QChar(0xFF9F)) // half-width katakana, narrower than the full-width form
+            QVERIFY(metrics.horizontalAdvance(c)
+                < 0.75 * metrics.horizontalAdvance(QString(c).normalized(QString::NormalizationForm_KC)));
     }
-}
 
-void TestLook::wrappedLabelShowsBothLinesInsideItsBox_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::newRow("たしたらなんじになるかな？") << "llbl01";
-    QTest::newRow("○じかんまえはなんじ？") << "lbl02";
+    if (!place.isNull())
+        return;
+    auto *label = qobject_cast<Label *>(widget);
+    QVERIFY(label);
+    const QPoint corner = label->pos();
+    const QFontMetrics pixels(label->font());
+    for (const QString caption : {"ふんふんふん", "ふん"}) {
+        label->setCaption(caption);
+        const int width = pixels.horizontalAdvance(caption);
+        QCOMPARE(label->pos(), corner);
+        QVERIFY2(label->width() >= width && label->width() <= width + 2, "not the text's width");
+        QVERIFY2(label->height() >= fontPixels && label->height() <= pixels.height(), "not one line's height");
+    }
 }
 
 // The menu's labels are narrower than their text: it wraps onto a second
 // line, and both lines show whole inside the box.
-void TestLook::wrappedLabelShowsBothLinesInsideItsBox()
+void TestLook::wrappedMenuLabelsShowBothLinesInsideTheirBoxes()
 {
-    QFETCH(QString, label);
-    FakeWorld world;
-    Program program(world.services());
-    QWidget *widget = control(show(program, QStringLiteral("frmmein")), label);
-    const QImage image = widget->grab().toImage();
-    const int rows = image.height();
-    std::vector<bool> inkInRow(std::size_t(rows), false);
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < image.width(); ++x)
-            inkInRow[std::size_t(y)] = inkInRow[std::size_t(y)] || isInk(image.pixel(x, y));
-
-    QVERIFY2(
-        std::find(inkInRow.begin(), inkInRow.begin() + rows / 2, true) != inkInRow.begin() + rows / 2, "no first line");
-    QVERIFY2(std::find(inkInRow.begin() + rows / 2, inkInRow.end(), true) != inkInRow.end(), "no second line");
-    QVERIFY2(!inkInRow.front(), "first line cut at the top");
-    QVERIFY2(!inkInRow.back(), "second line cut at the bottom");
+    Shown s(QStringLiteral("frmmein"));
+    for (const char *label : {"llbl01", "lbl02"}) {
+        const QImage image = s.widget(QLatin1String(label))->grab().toImage();
+        QList<bool> inkInRow(image.height(), false);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                inkInRow[y] = inkInRow[y] || qGray(image.pixel(x, y)) < 96;
+        const qsizetype half = inkInRow.size() / 2;
+        QVERIFY2(inkInRow.first(half).contains(true) && inkInRow.sliced(half).contains(true), label);
+        QVERIFY2(!inkInRow.front() && !inkInRow.back(), label);
+    }
 }
 
 void TestLook::tabWalksFromFirstFocus_data()
@@ -324,11 +178,8 @@ void TestLook::tabWalksFromFirstFocus()
 {
     QFETCH(QString, screen);
     QFETCH(QStringList, order);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
-
+    Shown s(screen);
+    QVERIFY(s.active());
     for (int step = 0; step <= order.size(); ++step) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
@@ -337,285 +188,133 @@ void TestLook::tabWalksFromFirstFocus()
     }
 }
 
-void TestLook::exerciseKeys_data()
+void TestLook::keys_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("toMenu");
-    QTest::newRow("exercise 2, Esc in the hours box") << "frmtime2"
-                                                      << "txtji3" << int(Qt::Key_Escape) << true;
-    QTest::newRow("exercise 2, Esc on ちょうせん") << "frmtime2"
-                                                   << "cmdst" << int(Qt::Key_Escape) << true;
-    QTest::newRow("exercise 2, Enter in the minutes box") << "frmtime2"
-                                                          << "txthun3" << int(Qt::Key_Return) << false;
-    QTest::newRow("exercise 2, keypad Enter in the hours box") << "frmtime2"
-                                                               << "txtji3" << int(Qt::Key_Enter) << false;
-    QTest::newRow("exercise 2, Enter on こたえる") << "frmtime2"
-                                                   << "cmdok" << int(Qt::Key_Return) << false;
-    QTest::newRow("exercise 1, Esc in the minutes box") << "frmtime"
-                                                        << "txthun3" << int(Qt::Key_Escape) << false;
-    QTest::newRow("exercise 1, Enter in the hours box") << "frmtime"
-                                                        << "txtji3" << int(Qt::Key_Return) << false;
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QStringList>("pressed");
+
+    const auto row = [](const char *name, const char *screen, const char *focus, QKeyCombination key,
+                         const QStringList &pressed) { QTest::newRow(name) << screen << focus << key << pressed; };
+    row("frmtime2: Esc in the hours box is メニュー", "frmtime2", "txtji3", Qt::Key_Escape, {"cmdmein"});
+    row("frmtime2: Enter in the minutes box presses nothing", "frmtime2", "txthun3", Qt::Key_Return, {});
+    row("frmtime: Esc presses nothing", "frmtime", "txthun3", Qt::Key_Escape, {});
+    row("about: Esc on ｼｽﾃﾑ情報 is OK", "frmAbout", "cmdSysInfo", Qt::Key_Escape, {"cmdOK"});
+    row("about: keypad Enter on the picture is OK", "frmAbout", "picIcon", Qt::KeypadModifier | Qt::Key_Enter,
+        {"cmdOK"});
+    row("about: Enter on ｼｽﾃﾑ情報 presses it", "frmAbout", "cmdSysInfo", Qt::Key_Return, {"cmdSysInfo"});
+    row("about: Alt+S on OK is ｼｽﾃﾑ情報", "frmAbout", "cmdOK", Qt::AltModifier | Qt::Key_S, {"cmdSysInfo"});
 }
 
-// Esc on the second exercise is "メニュー", wherever the focus is; Enter
-// presses no button on either exercise, and Esc none on the first.
-void TestLook::exerciseKeys()
+// Esc presses a screen's Esc button wherever the focus is (frmtime has none);
+// Enter presses the button with the focus, else the Enter button (the
+// exercises have none); an access key presses its button.
+void TestLook::keys()
 {
     QFETCH(QString, screen);
     QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(bool, toMenu);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    std::vector<std::unique_ptr<QSignalSpy>> clicks;
-    for (const char *button : {"cmdst", "cmdok", "cmdmein", "cmdend"})
-        clicks.push_back(std::make_unique<QSignalSpy>(form.control<QPushButton>(button), &QAbstractButton::clicked));
-    QWidget *target = control(form, focus);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QStringList, pressed);
+    Shown s(screen);
+    QVERIFY(s.active());
+    QStringList clicked;
+    for (QPushButton *button : s.form.window()->findChildren<QPushButton *>())
+        connect(button, &QAbstractButton::clicked, button, [&clicked, button] { clicked << button->objectName(); });
+    QWidget *target = s.widget(focus);
     target->setFocus();
 
-    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
 
-    QCOMPARE(program.forms().frmmein().isLoaded(), toMenu);
-    QCOMPARE(form.isLoaded(), !toMenu);
-    QCOMPARE(clicks[2]->count(), toMenu ? 1 : 0);
-    QCOMPARE(clicks[0]->count() + clicks[1]->count() + clicks[3]->count(), 0);
-    QVERIFY(!program.runtime().hasEnded());
+    QTRY_COMPARE(clicked, pressed); // an access key presses its button for a moment first
 }
 
-void TestLook::aboutBoxKeys_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("sysInfoClicks");
-    QTest::newRow("Esc on OK") << "cmdOK" << int(Qt::Key_Escape) << 0 << true << 0;
-    QTest::newRow("Esc on ｼｽﾃﾑ情報") << "cmdSysInfo" << int(Qt::Key_Escape) << 0 << true << 0;
-    QTest::newRow("Esc on the picture") << "picIcon" << int(Qt::Key_Escape) << 0 << true << 0;
-    QTest::newRow("Enter on OK") << "cmdOK" << int(Qt::Key_Return) << 0 << true << 0;
-    QTest::newRow("Enter on the picture") << "picIcon" << int(Qt::Key_Return) << 0 << true << 0;
-    QTest::newRow("Enter on ｼｽﾃﾑ情報") << "cmdSysInfo" << int(Qt::Key_Return) << 0 << false << 1;
-    QTest::newRow("Alt+S on OK") << "cmdOK" << int(Qt::Key_S) << int(Qt::AltModifier) << false << 1;
-}
-
-// The about box: Esc presses OK wherever the focus is; Enter presses the
-// button with the focus, else OK; Alt+S presses ｼｽﾃﾑ情報.
-void TestLook::aboutBoxKeys()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, closed);
-    QFETCH(int, sysInfoClicks);
-    FakeWorld world;
-    Program program(world.services());
-    show(program, QStringLiteral("frmmein")); // the program goes on when the box closes
-    Form &about = show(program, QStringLiteral("frmAbout"));
-    QVERIFY(QTest::qWaitForWindowActive(about.window()));
-    QSignalSpy sysInfo(about.control<QPushButton>("cmdSysInfo"), &QAbstractButton::clicked);
-    QWidget *target = control(about, focus);
-    target->setFocus();
-
-    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-
-    QCOMPARE(!about.isLoaded(), closed);
-    QTRY_COMPARE(sysInfo.count(), sysInfoClicks); // an access key presses the button for a moment first
-}
-
-void TestLook::screenLoadedAgainLooksAsAtFirst_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("menu") << "frmmein";
-    QTest::newRow("exercise 1") << "frmtime";
-    QTest::newRow("exercise 2") << "frmtime2";
-    QTest::newRow("about box") << "frmAbout";
-}
-
-// A screen that was changed, closed and loaded again looks exactly as at its first load.
-void TestLook::screenLoadedAgainLooksAsAtFirst()
-{
-    QFETCH(QString, screen);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
-    const QImage first = form.window()->grab().toImage();
-
-    for (Label *label : form.window()->findChildren<Label *>()) {
-        label->setCaption(QStringLiteral("12"));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        label->setPalette(palette);
-    }
-    for (QLineEdit *box : form.window()->findChildren<QLineEdit *>())
-        box->setText(QStringLiteral("34"));
-    for (QPushButton *button : form.window()->findChildren<QPushButton *>())
-        button->setText(QStringLiteral("×"));
-    form.window()->resize(form.window()->size() + QSize(40, 30));
-    program.runtime().Unload(form);
-    show(program, screen);
-    QVERIFY(QTest::qWaitForWindowActive(form.window()));
-
-    QCOMPARE(form.window()->grab().toImage(), first);
-}
-
-void TestLook::verdictIsRedAtEveryLoad_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("exercise 1") << "frmtime";
-    QTest::newRow("exercise 2") << "frmtime2";
-}
-
-// The verdict is drawn red (255, 0, 0) at each load, whatever colour it had before.
-void TestLook::verdictIsRedAtEveryLoad()
-{
-    QFETCH(QString, screen);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    for (int load = 0; load < 2; ++load) {
-        auto *verdict = form.control<Label>("lblseikai");
-        verdict->setCaption(QStringLiteral("せいかい"));
-        const QImage image = verdict->grab().toImage();
-        bool red = false;
-        bool other = false;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                red = red || pixel == QColor(255, 0, 0);
-                other = other || (pixel.green() < 128 && pixel.red() < 200); // dark, not red
-            }
-        }
-        QVERIFY2(red, "no red text");
-        QVERIFY2(!other, "text in another colour");
-
-        QPalette palette = verdict->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        verdict->setPalette(palette);
-        program.runtime().Unload(form);
-        show(program, screen);
-    }
-}
-
-void TestLook::backgroundsAsPainted_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control"); // empty: the window
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("menu") << "frmmein"
-                          << "" << QPoint(3, 150) << QColor(128, 255, 128);
-    QTest::newRow("menu label") << "frmmein"
-                                << "llbl01" << QPoint(0, 0) << QColor(128, 255, 128);
-    QTest::newRow("exercise 1") << "frmtime"
-                                << "" << QPoint(440, 350) << QColor(255, 255, 128);
-    QTest::newRow("exercise 2") << "frmtime2"
-                                << "" << QPoint(560, 350) << QColor(255, 255, 128);
-    QTest::newRow("empty number") << "frmtime2"
-                                  << "lblji3" << QPoint(28, 24) << QColor(255, 255, 128);
-    QTest::newRow("empty verdict") << "frmtime"
-                                   << "lblseikai" << QPoint(64, 28) << QColor(255, 255, 128);
-}
-
-// Windows and labels paint their own background colour.
-void TestLook::backgroundsAsPainted()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
-    QFETCH(QPoint, at);
-    QFETCH(QColor, colour);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    QWidget *widget = control.isEmpty() ? form.window() : ::control(form, control);
-    QCOMPARE(pixelAt(widget->grab().toImage(), at), colour);
-}
-
-void TestLook::pointers_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control"); // empty: the window's background
-    QTest::addColumn<bool>("pendulum");
-    QTest::newRow("menu background") << "frmmein"
-                                     << "" << true;
-    QTest::newRow("menu label") << "frmmein"
-                                << "lbl02" << true;
-    QTest::newRow("menu button") << "frmmein"
-                                 << "cmdtasu" << false;
-    QTest::newRow("exercise background") << "frmtime"
-                                         << "" << false;
-}
-
-// The pendulum clock is the pointer over the menu's background; buttons keep the standard pointer.
-void TestLook::pointers()
-{
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
-    QFETCH(bool, pendulum);
-    FakeWorld world;
-    Program program(world.services());
-    Form &form = show(program, screen);
-    const QCursor cursor = (control.isEmpty() ? form.window() : ::control(form, control))->cursor();
-    if (pendulum) {
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.pixmap().toImage(), picture(layout::Picture::Pendulum).toImage());
-    } else {
-        QCOMPARE(cursor.shape(), Qt::ArrowCursor);
-    }
-}
-
-// The about box's rule: one grey pixel row right above two white ones.
-void TestLook::engravedRuleIsGreyAboveWhite()
-{
-    FakeWorld world;
-    Program program(world.services());
-    Form &about = show(program, QStringLiteral("frmAbout"));
-    const QImage image = about.window()->grab().toImage();
-    const QColor background = pixelAt(image, {200, 100});
-    const QList<QColor> expected {background, QColor(128, 128, 128), Qt::white, Qt::white, background};
-    for (int x : {7, 200, 376}) {
-        for (int row = 0; row < expected.size(); ++row)
-            QCOMPARE(pixelAt(image, {x, 162 + row}), expected.at(row));
-    }
-    QCOMPARE(pixelAt(image, {6, 163}), QColor(128, 128, 128)); // the grey starts one pixel further left
-    QCOMPARE(pixelAt(image, {6, 164}), background);
-    QCOMPARE(pixelAt(image, {377, 163}), background);
-}
-
-void TestLook::onlySizableWindowsResizeAndTheirControlsStay_data()
+void TestLook::resizedAndLoadedAgain_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("sizable");
-    QTest::newRow("menu") << "frmmein" << true;
-    QTest::newRow("exercise 2") << "frmtime2" << true;
-    QTest::newRow("exercise 1") << "frmtime" << false;
-    QTest::newRow("about box") << "frmAbout" << false;
-    QTest::newRow("splash") << "frmSplashtime" << false;
+    QTest::newRow("menu, sizable") << "frmmein" << true;
+    QTest::newRow("exercise 1, fixed") << "frmtime" << false;
+    QTest::newRow("exercise 2, sizable") << "frmtime2" << true;
+    QTest::newRow("about box, fixed") << "frmAbout" << false;
 }
 
-// A sizable window takes a new size and its controls keep their places and
-// sizes; a fixed one keeps its size.
-void TestLook::onlySizableWindowsResizeAndTheirControlsStay()
+// Only a sizable window takes a new size, and its controls keep their places;
+// closed and loaded again, a changed screen looks exactly as at its first
+// load, its verdict red (255, 0, 0) whatever colour it had.
+void TestLook::resizedAndLoadedAgain()
 {
     QFETCH(QString, screen);
     QFETCH(bool, sizable);
-    FakeWorld world;
-    Program program(world.services());
-    QWidget *window = show(program, screen).window();
+    Shown s(screen);
+    QWidget *window = s.form.window();
+    QVERIFY(s.active());
+    const QImage first = window->grab().toImage();
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        control->setProperty("text", QStringLiteral("12"));
+        control->setPalette(QPalette(Qt::blue));
+    }
+    const auto places = [&] {
+        QList<QRect> places;
+        for (const QWidget *control : window->findChildren<QWidget *>())
+            places << control->geometry();
+        return places;
+    };
+    const QList<QRect> before = places();
     const QSize size = window->size();
-    QList<QRect> places;
-    const QList<QWidget *> controls = window->findChildren<QWidget *>();
-    for (QWidget *c : controls)
-        places << c->geometry();
 
     window->resize(size + QSize(120, 80));
-
     QCOMPARE(window->size(), sizable ? size + QSize(120, 80) : size);
-    for (qsizetype i = 0; i < controls.size(); ++i)
-        QCOMPARE(controls.at(i)->geometry(), places.at(i));
+    QCOMPARE(places(), before);
+
+    s.program.runtime().Unload(s.form);
+    s.show(screen);
+    window = s.form.window();
+    QVERIFY(s.active());
+    QCOMPARE(window->grab().toImage(), first);
+    if (auto *verdict = window->findChild<Label *>(QStringLiteral("lblseikai")))
+        QCOMPARE(verdict->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+void TestLook::pixels_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QPoint>("at");     // in logical pixels
+    QTest::addColumn<QColor>("colour"); // invalid: the window's own background
+
+    const QColor grey(128, 128, 128), white(Qt::white), none;
+    QTest::newRow("menu background") << "frmmein" << QPoint(3, 150) << QColor(128, 255, 128);
+    QTest::newRow("exercise background") << "frmtime2" << QPoint(560, 350) << QColor(255, 255, 128);
+    QTest::newRow("about rule: background above") << "frmAbout" << QPoint(200, 162) << none;
+    QTest::newRow("about rule: grey from x 6") << "frmAbout" << QPoint(6, 163) << grey;
+    QTest::newRow("about rule: its end point not drawn") << "frmAbout" << QPoint(377, 163) << none;
+    QTest::newRow("about rule: white from x 7") << "frmAbout" << QPoint(7, 164) << white;
+    QTest::newRow("about rule: not white at x 6") << "frmAbout" << QPoint(6, 164) << none;
+    QTest::newRow("about rule: white two rows deep") << "frmAbout" << QPoint(376, 165) << white;
+    QTest::newRow("about rule: background below") << "frmAbout" << QPoint(200, 166) << none;
+}
+
+// Windows paint their background colour; the about box's rule is one grey
+// pixel row right above two white ones.
+void TestLook::pixels()
+{
+    QFETCH(QString, screen);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    Shown s(screen);
+    QWidget *window = s.form.window();
+    const QImage image = window->grab().toImage(); // the top-left device pixel of each logical one
+    const QColor painted = image.pixelColor(at * image.devicePixelRatio());
+    QCOMPARE(painted, colour.isValid() ? colour : window->palette().color(QPalette::Window));
+}
+
+// The pendulum clock is the pointer over the menu's background; its buttons keep the standard pointer.
+void TestLook::menuPointers()
+{
+    Shown s(QStringLiteral("frmmein"));
+    QCOMPARE(s.form.window()->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(s.form.window()->cursor().pixmap().toImage(), picture(layout::Picture::Pendulum).toImage());
+    QCOMPARE(s.widget(QStringLiteral("cmdtasu"))->cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestLook)
