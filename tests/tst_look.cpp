@@ -61,6 +61,7 @@ private Q_SLOTS:
     void sizesAndFaces_data();
     void sizesAndFaces();
     void wrappedMenuLabelsShowBothLinesInsideTheirBoxes();
+    void twoDigitNumbersStayWhole();
     void tabWalksFromFirstFocus_data();
     void tabWalksFromFirstFocus();
     void keys_data();
@@ -159,6 +160,21 @@ void TestLook::wrappedMenuLabelsShowBothLinesInsideTheirBoxes()
         QVERIFY2(inkInRow.first(half).contains(true) && inkInRow.sliced(half).contains(true), label);
         QVERIFY2(!inkInRow.front() && !inkInRow.back(), label);
     }
+}
+
+// A number is never broken across lines, even where it is a little wider
+// than its box: "58" must not show as "5".
+void TestLook::twoDigitNumbersStayWhole()
+{
+    Shown s(QStringLiteral("frmtime"));
+    auto *label = s.form.control<Label>("lblhun1");
+    label->setCaption(QStringLiteral("58"));
+    const QImage image = label->grab().toImage();
+    bool inkAtRight = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = image.width() * 3 / 4; x < image.width(); ++x)
+            inkAtRight = inkAtRight || qGray(image.pixel(x, y)) < 96;
+    QVERIFY(inkAtRight);
 }
 
 void TestLook::tabWalksFromFirstFocus_data()
