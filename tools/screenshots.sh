@@ -27,6 +27,7 @@ OUT=${SCREENSHOTS:-docs/screenshots}
 SCALE=${QT_SCALE_FACTOR:-1}
 XVFB_PID=
 PROGRAM_PID=
+WORK=$(mktemp -d)
 
 # Stops the program, then the display, and waits for each to be gone.
 cleanup()
@@ -36,6 +37,7 @@ cleanup()
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+    rm -rf "$WORK"
 }
 trap cleanup EXIT
 
@@ -97,48 +99,76 @@ keys()
     xdotool windowfocus --sync "$window" key "$@"
 }
 
-# click WINDOW X Y: clicks at a point of the window's interior, given in
-# logical pixels (twips / 15), whatever the scale.
-click()
+# at WINDOW X Y: the screen point of a point of the window's interior, given
+# in logical pixels (twips / 15), whatever the scale.
+at()
 {
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove "$(awk -v o="$X" -v p="$2" -v s="$SCALE" 'BEGIN { printf "%d", o + p * s }')" \
-        "$(awk -v o="$Y" -v p="$3" -v s="$SCALE" 'BEGIN { printf "%d", o + p * s }')" click 1
+    awk -v ox="$X" -v oy="$Y" -v x="$2" -v y="$3" -v s="$SCALE" 'BEGIN { printf "%d %d", ox + x * s, oy + y * s }'
 }
 
-# red_pixels WINDOW X Y W H: how many pure red pixels the window shows in
-# that rectangle (logical pixels).
-red_pixels()
+# click WINDOW X Y: clicks at a point of the window's interior.
+click()
+{
+    # shellcheck disable=SC2046
+    xdotool mousemove $(at "$@") click 1
+}
+
+# pixels PICTURE COLOUR X Y W H: how many pixels of exactly that colour a
+# window's picture shows in a rectangle (logical pixels).
+pixels()
 {
     local crop
-    crop=$(awk -v s="$SCALE" -v x="$2" -v y="$3" -v w="$4" -v h="$5" \
+    crop=$(awk -v s="$SCALE" -v x="$3" -v y="$4" -v w="$5" -v h="$6" \
         'BEGIN { printf "%dx%d+%d+%d", w * s, h * s, x * s, y * s }')
-    import -window "$1" -crop "$crop" -depth 8 txt:- 2>/dev/null | grep -c '#FF0000' || true
+    convert "$1" -crop "$crop" -depth 8 txt:- 2>/dev/null | grep -c "$2" || true
 }
 
-# answer WINDOW HOURS MINUTES: types an answer into the two boxes and presses
-# "こたえる". The boxes and the button sit in the same places on both exercises
-# but for a few pixels, passed in $BOXES_Y and $OK_X $OK_Y.
+# typed WINDOW: whether the minutes box shows any text, from a fresh picture.
+typed()
+{
+    import -window "$1" -depth 8 "$WORK/window.png"
+    [ "$(pixels "$WORK/window.png" '#000000' 124 $((BOXES_Y - 24)) 57 49)" -gt 0 ]
+}
+
+# right WINDOW: whether the verdict is red, in the last picture taken.
+right()
+{
+    [ "$(pixels "$WORK/window.png" '#FF0000' 304 "$VERDICT_Y" 129 57)" -gt 20 ]
+}
+
+# answer WINDOW HOURS MINUTES: types an answer into the two boxes of the
+# exercise that exercise_pictures works on and, once the program shows it,
+# presses "こたえる"; then waits until the program has judged it: a wrong
+# answer empties the boxes, a right one turns the verdict red. (xdotool's
+# type takes every word after it, so each box gets a call of its own.)
 answer()
 {
-    click "$1" 40 "$BOXES_Y"
-    xdotool type "$2"
-    click "$1" 152 "$BOXES_Y"
-    xdotool type "$3"
-    click "$1" "$OK_X" "$OK_Y"
+    # shellcheck disable=SC2086
+    xdotool mousemove $HOURS_AT click 1 sleep 0.02 type "$2"
+    # shellcheck disable=SC2086
+    xdotool mousemove $MINUTES_AT click 1 sleep 0.02 type "$3"
+    for _ in $(seq 100); do typed "$1" && break; sleep 0.02; done
+    # shellcheck disable=SC2086
+    xdotool mousemove $OK_AT click 1
+    for _ in $(seq 100); do
+        typed "$1" || return 0
+        right "$1" && return 0
+        sleep 0.02
+    done
+    die "the answer $2:$3 was not judged"
 }
 
-# solve WINDOW MAXHOURS MAXMINUTES: tries every answer from $MIN_HOURS on, as a very patient
-# child would, until the verdict turns red ("せいかい").
+# solve WINDOW MAXHOURS MAXMINUTES: tries every answer from $MIN_HOURS on, as
+# a very patient child would, until the verdict turns red ("せいかい").
 solve()
 {
     local h m
     for h in $(seq "$MIN_HOURS" "$2"); do
         for m in $(seq 0 "$3"); do
             answer "$1" "$h" "$m"
-            sleep 0.03
-            [ "$(red_pixels "$1" 304 "$VERDICT_Y" 129 57)" -gt 20 ] && return 0
+            right "$1" && return 0
         done
     done
     die "no answer was right"
@@ -149,6 +179,9 @@ exercise_pictures()
 {
     local window=$1 name=$2
     xdotool windowfocus --sync "$window"
+    HOURS_AT=$(at "$window" 40 "$BOXES_Y")
+    MINUTES_AT=$(at "$window" 152 "$BOXES_Y")
+    OK_AT=$(at "$window" "$OK_X" "$OK_Y")
     click "$window" "$OK_X" "$ST_Y"
     shoot "$window" "$name-posed"
     answer "$window" 99 99
