@@ -166,67 +166,59 @@ private:
 // the focus stays on "こたえる". Qt 6.4 has no announcement event yet, and
 // its AT-SPI bridge passes the alert event on to no one. What Orca does
 // speak wherever the focus is, is a notification that starts showing: its
-// name, or in older Orca the role and the labels inside it. So each new text
-// of the label becomes a notification holding one line of that text, made
-// to show. The two stand outside the window's tree (its children are the
-// controls a child can see), and are made only while a screen reader
-// listens.
+// role and its name. So each new text of the label shows as a notification
+// named by that text. Notifications stand outside the window's tree, whose
+// children are the controls a child can see, and are made only while a
+// screen reader listens.
+
+/// One text as spoken: a notification that keeps its text.
 class Announcement : public QObject
 {
 public:
-    explicit Announcement(Label *speaker) : QObject(speaker), line(new QObject(this)) { }
+    Announcement(const QString &text, QObject *announcer) : QObject(announcer), text(text) { }
+
+    const QString text;
+};
+
+class Announcer : public QObject
+{
+public:
+    explicit Announcer(Label *speaker) : QObject(speaker) { }
 
     void say(const QString &text)
     {
         if (text.isEmpty() || !QAccessible::isActive())
             return;
-        spoken = text;
-        QAccessibleEvent shown(QAccessible::queryAccessibleInterface(this), QAccessible::ObjectShow);
+        // A screen reader reads the name when it comes to the event, which
+        // may be after the next answer: the one before stays, with its text.
+        if (children().size() > 1)
+            delete children().front();
+        QAccessibleEvent shown(
+            QAccessible::queryAccessibleInterface(new Announcement(text, this)), QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
-
-    QString spoken;
-    QObject *const line;
 };
 
-/// The notification, or the line of text inside it.
-class SpokenAccessible : public QAccessibleObject
+class AnnouncementAccessible : public QAccessibleObject
 {
 public:
-    SpokenAccessible(QObject *object, Announcement &announcement)
-        : QAccessibleObject(object), m_announcement(announcement)
-    {
-    }
+    explicit AnnouncementAccessible(Announcement *announcement) : QAccessibleObject(announcement) { }
 
+    // The label that says it.
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(isLine() ? &m_announcement : m_announcement.parent());
+        return QAccessible::queryAccessibleInterface(object()->parent()->parent());
     }
-    QAccessibleInterface *child(int index) const override
-    {
-        return !isLine() && index == 0 ? QAccessible::queryAccessibleInterface(m_announcement.line) : nullptr;
-    }
-    int childCount() const override { return isLine() ? 0 : 1; }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return !isLine() && child && child->object() == m_announcement.line ? 0 : -1;
-    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? m_announcement.spoken : QString();
+        return t == QAccessible::Name ? static_cast<Announcement *>(object())->text : QString();
     }
-    QRect rect() const override
-    {
-        const QAccessibleInterface *speaker = QAccessible::queryAccessibleInterface(m_announcement.parent());
-        return speaker ? speaker->rect() : QRect();
-    }
-    QAccessible::Role role() const override { return isLine() ? QAccessible::StaticText : QAccessible::Notification; }
+    QRect rect() const override { return parent()->rect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
-
-private:
-    bool isLine() const { return object() == m_announcement.line; }
-
-    Announcement &m_announcement;
 };
 
 QAccessibleInterface *interfaceFor(const QString &, QObject *object)
@@ -242,9 +234,7 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
     if (auto *button = qobject_cast<QPushButton *>(object); button && qobject_cast<FormWindow *>(button->window()))
         return new ButtonAccessible(button);
     if (auto *announcement = dynamic_cast<Announcement *>(object))
-        return new SpokenAccessible(object, *announcement);
-    if (auto *announcement = dynamic_cast<Announcement *>(object->parent()))
-        return new SpokenAccessible(object, *announcement);
+        return new AnnouncementAccessible(announcement);
     return nullptr;
 }
 
@@ -282,7 +272,7 @@ void makeAccessible(FormWindow *window, const Screen &screen)
         if (c.enterKey)
             widget->setProperty(defaultButton, true);
         if (auto *label = qobject_cast<Label *>(widget); label && c.announce)
-            QObject::connect(label, &Label::captionSet, new Announcement(label), &Announcement::say);
+            QObject::connect(label, &Label::captionSet, new Announcer(label), &Announcer::say);
     }
 }
 

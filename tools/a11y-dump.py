@@ -121,8 +121,7 @@ def spoken(event):
     if event.type.startswith("object:state-changed:showing") and event.detail1:
         source = event.source
         if source.get_role_name() == "notification":
-            lines = [source.get_child_at_index(i).get_name() for i in range(source.get_child_count())]
-            print(f'-- notification shows: "{source.get_name()}", holding {lines}')
+            print(f'-- notification shows: "{source.get_name()}"')
 
 
 def answer(screen, hours, minutes):
