@@ -11,9 +11,9 @@ constexpr Rgb black {0, 0, 0};
 
 // clang-format off
 constexpr std::array controls{
-    Control{.name = "cmdOK", .kind = Kind::Button, .text = "OK", .place = {4245, 2625, 1380, 345}, .tab = 0, .enterKey = true, .escapeKey = true},
+    Control{.name = "cmdOK", .kind = Kind::Button, .text = "OK", .place = {4245, 2625, 1380, 345}, .tab = 0, .enterKey = true, .escapeKey = true, .description = "この まどを とじる"},
     Control{.name = "picIcon", .kind = Kind::PictureBox, .place = {240, 240, 540, 540}, .tab = 1, .autoSize = true, .picture = Picture::Clock},
-    Control{.name = "cmdSysInfo", .kind = Kind::Button, .text = "ｼｽﾃﾑ情報(&S)...", .place = {4260, 3075, 1380, 345}, .tab = 2},
+    Control{.name = "cmdSysInfo", .kind = Kind::Button, .text = "ｼｽﾃﾑ情報(&S)...", .place = {4260, 3075, 1380, 345}, .tab = 2, .description = "コンピューターの じょうほうを みる"},
     Control{.name = "lblDescription", .kind = Kind::Label, .text = "時間の足し算・引き算の練習用ソフト", .place = {1050, 1125, 3885, 1170}, .tab = 3, .fore = black},
     Control{.name = "lblDisclaimer", .kind = Kind::Label, .text = "警告：", .place = {255, 2625, 3870, 825}, .tab = 4, .fore = black},
     Control{.name = "lblTitle", .kind = Kind::Label, .text = "ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ", .place = {1050, 240, 3885, 480}, .tab = 5, .fore = black},
@@ -31,6 +31,7 @@ constexpr Window window {
     .height = 3555,
     .border = Border::FixedDialog,
     .taskbarButton = false,
+    .dialog = true,
 };
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 // Everything but the frame lies inside Frame1 and is placed from its interior.
 // clang-format off
 constexpr std::array controls{
-    Control{.name = "Frame1", .kind = Kind::Frame, .place = {150, 60, 7080, 4050}, .tab = 0},
+    Control{.name = "Frame1", .kind = Kind::Frame, .place = {150, 60, 7080, 4050}, .tab = 0, .description = "おすと メニューに すすむ"},
     Control{.name = "tmrinfo", .kind = Kind::Timer, .container = "Frame1", .interval = 1000},
     Control{.name = "Label1", .kind = Kind::Label, .text = "こどものための時計のけいさん", .place = {4440, 3360, 2415, 255}, .container = "Frame1", .tab = 7},
     Control{.name = "imgLogo", .kind = Kind::Image, .place = {240, 360, 975, 915}, .container = "Frame1", .picture = Picture::Clock},
@@ -33,6 +33,7 @@ constexpr Window window {
     .closeBox = false,
     .taskbarButton = false,
     .keyPreview = true,
+    .namedBy = "lblProductName", // the title it shows
 };
 
 } // namespace

@@ -45,6 +45,20 @@ struct Rect
 /// A picture known to the program (see screens/icons.h).
 enum class Picture { None, Clock, Pendulum };
 
+/// What a picture shows, as a screen reader names it.
+constexpr const char *pictureName(Picture p)
+{
+    switch (p) {
+    case Picture::Clock:
+        return "とけい";
+    case Picture::Pendulum:
+        return "ふりこどけい";
+    case Picture::None:
+        break;
+    }
+    return nullptr;
+}
+
 struct Control
 {
     const char *name = "";
@@ -65,6 +79,14 @@ struct Control
     bool escapeKey = false; // buttons: pressed by Esc wherever the focus is
     bool imeOff = false;    // text boxes: keep the input method off
     int index = -1;         // element of a control array, -1 for none
+
+    // What a screen reader tells of the control beyond its text, in the
+    // kana a child reads. A control's text is its name.
+    const char *accessibleName = nullptr; // a text box: what goes in it (a picture names itself)
+    const char *description = nullptr;    // what the control shows or does
+    const char *describedBy = nullptr;    // a label whose text says what the control does
+    const char *buddy = nullptr;          // labels: the control this label names
+    bool announce = false;                // labels: each new text is spoken wherever the focus is
 };
 
 struct Window
@@ -80,7 +102,9 @@ struct Window
     Picture icon = Picture::None;
     Picture pointer = Picture::None;
     bool keyPreview = false;
-    std::optional<Font> font {}; // default font of the screen's controls
+    std::optional<Font> font {};   // default font of the screen's controls
+    bool dialog = false;           // a screen reader hears a dialog rather than a window
+    const char *namedBy = nullptr; // a window without a title is named by this label's text
 };
 
 struct Screen

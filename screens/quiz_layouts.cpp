@@ -2,6 +2,7 @@
 #include "screens/layout.h"
 
 #include <array>
+#include <string_view>
 
 // The two exercise screens carry one set of controls with the same names,
 // kinds and styles. Each row gives both screens' places side by side; a
@@ -82,7 +83,47 @@ constexpr std::array quizControls{
 };
 // clang-format on
 
-// One screen's control list from the shared table; second picks frmtime2's columns.
+// What a screen reader tells of a control beyond its text, in the kana a
+// child reads: what each number means in the exercise's own words (a second
+// description, where present, is the second screen's), what each button
+// does, what goes into each answer box and which unit label names it. The
+// verdict is spoken wherever the focus is, as a child who sees it hears
+// it at once.
+struct Spoken
+{
+    const char *name;
+    const char *description;
+    const char *description2 = nullptr; // nullptr: as on the first screen
+    const char *accessibleName = nullptr;
+    const char *buddy = nullptr; // labels: the answer box they name
+    bool announce = false;
+};
+
+// clang-format off
+constexpr std::array spoken{
+    //     name         frmtime                       frmtime2                        name, buddy
+    Spoken{"lblji1",    "はじめの じこく：じ",        "じこく：じ"},
+    Spoken{"lblhun1",   "はじめの じこく：ふん",      "じこく：ふん"},
+    Spoken{"lblplus",   "たす",                       "ひく"},
+    Spoken{"lblji2",    "たす じかん：じかん",        "まえに もどる じかん：じかん"},
+    Spoken{"lblhun2",   "たす じかん：ふん",          "まえに もどる じかん：ふん"},
+    Spoken{"lblwa",     "この したが こたえ"},
+    Spoken{"txtji3",    "すうじで いれてね",          nullptr,                        "こたえの じ"},
+    Spoken{"lbltime3",  nullptr,                      nullptr,                        nullptr, "txtji3"},
+    Spoken{"txthun3",   "すうじで いれてね",          nullptr,                        "こたえの ふん"},
+    Spoken{"lblmm3",    nullptr,                      nullptr,                        nullptr, "txthun3"},
+    Spoken{"lblseikai", "こたえが あっているか",      nullptr,                        nullptr, nullptr, true},
+    Spoken{"lblji3",    "こたえ：じ"},
+    Spoken{"lblhun3",   "こたえ：ふん"},
+    Spoken{"cmdst",     "あたらしい もんだいを だす"},
+    Spoken{"cmdok",     "こたえあわせを する"},
+    Spoken{"cmdmein",   "メニューに もどる"},
+    Spoken{"cmdend",    "ぽにるかを おわる"},
+    Spoken{"lblhelp",   "ぽにるかの ことを みる"},
+};
+// clang-format on
+
+// One screen's control list from the shared tables; second picks frmtime2's columns.
 constexpr auto realise(bool second)
 {
     std::array<Control, quizControls.size()> out {};
@@ -96,6 +137,14 @@ constexpr auto realise(bool second)
         if (const char *face = second ? q.face2 : q.face1)
             c.font->face = face;
         c.escapeKey = second && q.key2 == Key::Escape;
+        for (const Spoken &t : spoken) {
+            if (std::string_view(t.name) != q.name)
+                continue;
+            c.description = second && t.description2 ? t.description2 : t.description;
+            c.accessibleName = t.accessibleName;
+            c.buddy = t.buddy;
+            c.announce = t.announce;
+        }
         out[i] = c;
     }
     return out;

@@ -2,6 +2,7 @@
 #include "shell/formbuilder.h"
 
 #include "screens/icons.h"
+#include "shell/accessibility.h"
 #include "shell/fonts.h"
 #include "shell/formwidgets.h"
 
@@ -165,6 +166,7 @@ QWidget *buildControl(const Control &c, QWidget *parent, const Font &screenFont)
 
 FormWindow *buildWindow(const Screen &screen)
 {
+    installAccessibleInterfaces();
     const Window &w = screen.window;
     auto *window = new FormWindow;
     window->setObjectName(QString::fromLatin1(w.name));
@@ -215,6 +217,7 @@ FormWindow *buildWindow(const Screen &screen)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     if (!tabStops.empty())
         tabStops.front().second->setFocus();
+    makeAccessible(window, screen);
     return window;
 }
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -160,6 +161,12 @@ void Label::setCaption(const QString &text)
     setText(text);
     if (m_autoSize)
         resize(textSize()); // keeps the top-left corner
+    Q_EMIT captionSet(text);
+}
+
+bool Label::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
 }
 
 QSize Label::textSize() const
@@ -201,6 +208,11 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 Frame::Frame(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Sunken); // etched
+}
+
+bool Frame::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Frame::clicked));
 }
 
 void Frame::mousePressEvent(QMouseEvent *event)

@@ -69,9 +69,13 @@ public:
     void setCaption(const QString &text);
     /// The size the text takes on one line per line break, in this font.
     QSize textSize() const;
+    /// Whether a handler listens to clicks on the label.
+    bool hasClickHandler() const;
 
 Q_SIGNALS:
     void clicked();
+    /// setCaption() set the text, also when it was the same text.
+    void captionSet(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -89,6 +93,9 @@ class Frame : public QFrame
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent = nullptr);
+
+    /// Whether a handler listens to clicks on the frame.
+    bool hasClickHandler() const;
 
 Q_SIGNALS:
     void clicked();

@@ -13,6 +13,9 @@ PONIRUKA_PACKAGES=(
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
     xdotool              # ... and clicks through it
+    at-spi2-core         # the accessibility bus, for what a screen reader finds
+    dbus-daemon          # ... in a session bus of its own (dbus-run-session)
+    dbus-bin             # ... started with dbus-send
 )
 
 # ensure_packages [extra package ...]
