@@ -14,6 +14,8 @@ PONIRUKA_PACKAGES=(
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
     xdotool              # ... and clicks through it
+    desktop-file-utils   # checks the desktop entry
+    appstream            # checks the metainfo
 )
 
 # ensure_packages [extra package ...]
