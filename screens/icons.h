@@ -5,15 +5,29 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 
 namespace poniruka {
 
-/// The program's pictures at their 32 × 32 size.
-QPixmap picture(layout::Picture which);
-/// The same pictures as icons with both their sizes.
+/// A picture drawn from its vector source at `devicePixels`, stretched to
+/// fill it; transparent around the clock. For Picture::None, a null image.
+QImage render(layout::Picture which, QSize devicePixels);
+
+/// A picture at `size` logical pixels (32 × 32 unless a control stretches
+/// it), drawn at the application's device pixel ratio: on a 200 % desktop the
+/// 32-pixel clock face is drawn 64 pixels wide, not enlarged from 32.
+QPixmap picture(layout::Picture which, QSize size = {32, 32});
+/// A picture as an icon at the sizes a title bar, a taskbar and a window
+/// switcher ask for. Picture::None gives a transparent icon, so that a window
+/// without an icon of its own does not show the program's.
 QIcon icon(layout::Picture which);
 /// A picture as a mouse pointer.
 QCursor pointer(layout::Picture which);
+
+// picture(), icon() and pointer() hand out one shared object for each
+// picture and size: a window system keeps data for each icon and pointer it
+// is given, so new ones on every load of a window would pile up.
 
 } // namespace poniruka

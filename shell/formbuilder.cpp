@@ -57,16 +57,6 @@ Qt::WindowFlags windowFlags(const Window &w)
     return flags;
 }
 
-// A window without an icon of its own would show the program's.
-QIcon windowIcon(Picture which)
-{
-    if (which != Picture::None)
-        return icon(which);
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
-}
-
 void setColours(QWidget *widget, const Control &c)
 {
     if (!c.fore && !c.back)
@@ -118,7 +108,7 @@ QWidget *buildControl(const Control &c, QWidget *parent, const Font &screenFont)
         break;
     case Kind::Image: {
         auto *image = new Label(parent);
-        image->setPixmap(picture(c.picture));
+        image->setPixmap(picture(c.picture, pixels(c.place).size())); // drawn at the box's size
         image->setScaledContents(true);
         widget = image;
         break;
@@ -187,7 +177,7 @@ FormWindow *buildWindow(const Screen &screen)
         window->setPalette(pal);
         window->setAutoFillBackground(true);
     }
-    window->setWindowIcon(windowIcon(w.icon));
+    window->setWindowIcon(icon(w.icon)); // for none, a transparent one: not the program's
     if (w.pointer != Picture::None)
         window->setCursor(pointer(w.pointer));
     window->setKeyPreview(w.keyPreview);

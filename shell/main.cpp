@@ -37,6 +37,8 @@ int main(int argc, char *argv[])
     // Only the name and version: a display name would be appended to every window title.
     QApplication::setApplicationName(QString::fromUtf8(poniruka::appinfo::title));
     QApplication::setApplicationVersion(QString::fromLatin1(poniruka::appinfo::version));
+    // A Wayland desktop matches the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(poniruka::appinfo::id));
     // The clock face: the program's icon, and every window's that has none of its own.
     QApplication::setWindowIcon(poniruka::icon(poniruka::layout::Picture::Clock));
     // The runtime ends the program itself, once no screen is loaded and no handler runs.

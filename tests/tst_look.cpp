@@ -71,6 +71,9 @@ private Q_SLOTS:
     void pixels_data();
     void pixels();
     void menuPointers();
+    void picturesAtThePixelRatio_data();
+    void picturesAtThePixelRatio();
+    void iconAndPointerSharedAcrossLoads();
 };
 
 void TestLook::sizesAndFaces_data()
@@ -331,6 +334,43 @@ void TestLook::menuPointers()
     QCOMPARE(s.form.window()->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(s.form.window()->cursor().pixmap().toImage(), picture(layout::Picture::Pendulum).toImage());
     QCOMPARE(s.widget(QStringLiteral("cmdtasu"))->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestLook::picturesAtThePixelRatio_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QSize>("size"); // logical pixels
+    QTest::newRow("splash logo, stretched to its box") << "frmSplashtime"
+                                                       << "imgLogo" << QSize(65, 61);
+    QTest::newRow("about box picture, its own size") << "frmAbout"
+                                                     << "picIcon" << QSize(32, 32);
+}
+
+// A picture is drawn at the desktop's scale, 64 pixels wide for 32 at 200 %, not enlarged from 32.
+void TestLook::picturesAtThePixelRatio()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    QFETCH(QSize, size);
+    Shown s(screen);
+    const QPixmap shown = s.form.control<QLabel>(control.toLatin1().constData())->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), qApp->devicePixelRatio());
+    QCOMPARE(shown.size(), size * qApp->devicePixelRatio());
+}
+
+// Regression: each load of the menu gave the window system a new icon and pointer to keep.
+void TestLook::iconAndPointerSharedAcrossLoads()
+{
+    Shown s(QStringLiteral("frmmein"));
+    const auto keys = [&] {
+        const QWidget *window = s.form.window();
+        return std::pair(window->windowIcon().cacheKey(), window->cursor().pixmap().cacheKey());
+    };
+    const auto first = keys();
+    s.program.runtime().Unload(s.form);
+    s.show(QStringLiteral("frmmein"));
+    QCOMPARE(keys(), first);
 }
 
 QTEST_MAIN(TestLook)

@@ -9,6 +9,7 @@ PONIRUKA_PACKAGES=(
     ninja-build
     git
     qt6-base-dev
+    qt6-svg-dev          # the pictures are drawn from their vector sources
     fonts-ipafont-gothic # stands in for "ＭＳ Ｐゴシック"
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
@@ -16,6 +17,8 @@ PONIRUKA_PACKAGES=(
     at-spi2-core         # the accessibility bus, for what a screen reader finds
     dbus-daemon          # ... in a session bus of its own (dbus-run-session)
     dbus-bin             # ... started with dbus-send
+    desktop-file-utils   # checks the desktop entry
+    appstream            # checks the metainfo
 )
 
 # ensure_packages [extra package ...]
