@@ -9,6 +9,7 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "screens/icons.h"
+#include "shell/formbuilder.h"
 #include "shell/formwidgets.h"
 #include "shell/frmmein.h"
 
@@ -16,6 +17,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace poniruka;
@@ -66,6 +68,8 @@ private Q_SLOTS:
     void tabWalksFromFirstFocus();
     void keys_data();
     void keys();
+    void keyPreviewReportsEachKeyOnce_data();
+    void keyPreviewReportsEachKeyOnce();
     void resizedAndLoadedAgain_data();
     void resizedAndLoadedAgain();
     void pixels_data();
@@ -213,9 +217,14 @@ void TestLook::keys_data()
 
     const auto row = [](const char *name, const char *screen, const char *focus, QKeyCombination key,
                          const QStringList &pressed) { QTest::newRow(name) << screen << focus << key << pressed; };
-    row("frmtime2: Esc in the hours box is メニュー", "frmtime2", "txtji3", Qt::Key_Escape, {"cmdmein"});
-    row("frmtime2: Enter in the minutes box presses nothing", "frmtime2", "txthun3", Qt::Key_Return, {});
+    row("menu: Enter on なんじになる？１ opens it", "frmmein", "cmdhiku", Qt::Key_Return, {"cmdhiku"});
+    row("menu: keypad Enter on おわる", "frmmein", "cmdend", Qt::KeypadModifier | Qt::Key_Enter, {"cmdend"});
+    row("frmtime: Enter on こたえる answers", "frmtime", "cmdok", Qt::Key_Return, {"cmdok"});
+    row("frmtime: Enter in the hours box presses nothing", "frmtime", "txtji3", Qt::Key_Return, {});
     row("frmtime: Esc presses nothing", "frmtime", "txthun3", Qt::Key_Escape, {});
+    row("frmtime2: Enter on ちょうせん poses", "frmtime2", "cmdst", Qt::Key_Return, {"cmdst"});
+    row("frmtime2: Enter in the minutes box presses nothing", "frmtime2", "txthun3", Qt::Key_Return, {});
+    row("frmtime2: Esc in the hours box is メニュー", "frmtime2", "txtji3", Qt::Key_Escape, {"cmdmein"});
     row("about: Esc on ｼｽﾃﾑ情報 is OK", "frmAbout", "cmdSysInfo", Qt::Key_Escape, {"cmdOK"});
     row("about: keypad Enter on the picture is OK", "frmAbout", "picIcon", Qt::KeypadModifier | Qt::Key_Enter,
         {"cmdOK"});
@@ -224,8 +233,8 @@ void TestLook::keys_data()
 }
 
 // Esc presses a screen's Esc button wherever the focus is (frmtime has none);
-// Enter presses the button with the focus, else the Enter button (the
-// exercises have none); an access key presses its button.
+// Enter presses the button with the focus, as a click does, else the Enter
+// button (only the about box has one); an access key presses its button.
 void TestLook::keys()
 {
     QFETCH(QString, screen);
@@ -243,6 +252,36 @@ void TestLook::keys()
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
 
     QTRY_COMPARE(clicked, pressed); // an access key presses its button for a moment first
+}
+
+void TestLook::keyPreviewReportsEachKeyOnce_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::newRow("a letter the text box takes") << "txt" << int(Qt::Key_A);
+    QTest::newRow("Esc the text box leaves alone") << "txt" << int(Qt::Key_Escape);
+    QTest::newRow("a letter the button leaves alone") << "cmd" << int(Qt::Key_A);
+}
+
+// With key preview, the window hears each character key once, whether the control with the focus takes it or not.
+void TestLook::keyPreviewReportsEachKeyOnce()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    static constexpr layout::Control controls[] {
+        {.name = "txt", .kind = layout::Kind::TextBox, .place = {0, 0, 900, 450}, .tab = 0},
+        {.name = "cmd", .kind = layout::Kind::Button, .text = "OK", .place = {0, 600, 900, 450}, .tab = 1},
+    };
+    static constexpr layout::Screen screen {
+        {.name = "preview", .width = 1500, .height = 1500, .keyPreview = true}, controls};
+    const std::unique_ptr<FormWindow> window(buildWindow(screen));
+    QSignalSpy keys(window.get(), &FormWindow::keyPressed);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget *target = window->findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(keys.count(), 1);
 }
 
 void TestLook::resizedAndLoadedAgain_data()
