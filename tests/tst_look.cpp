@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void resizedAndLoadedAgain();
     void pixels_data();
     void pixels();
+    void answerBoxMenuIsJapanese();
     void menuPointers();
 };
 
@@ -361,6 +364,19 @@ void TestLook::pixels()
     const QImage image = window->grab().toImage(); // the top-left device pixel of each logical one
     const QColor painted = image.pixelColor(at * image.devicePixelRatio());
     QCOMPARE(painted, colour.isValid() ? colour : window->palette().color(QPalette::Window));
+}
+
+// Qt's own texts are Japanese: an answer box's context menu offers Paste as Qt's Japanese translation words it.
+void TestLook::answerBoxMenuIsJapanese()
+{
+    Shown s(QStringLiteral("frmtime"));
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    QVERIFY2(paste != QLatin1String("&Paste"), "Qt's Japanese translation is not loaded");
+    const std::unique_ptr<QMenu> menu(s.form.control<QLineEdit>("txtji3")->createStandardContextMenu());
+    QStringList offered;
+    for (const QAction *action : menu->actions())
+        offered << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+    QVERIFY2(offered.contains(paste), qPrintable(offered.join(' ')));
 }
 
 // The pendulum clock is the pointer over the menu's background; its buttons keep the standard pointer.

@@ -9,6 +9,7 @@ PONIRUKA_PACKAGES=(
     ninja-build
     git
     qt6-base-dev
+    qt6-translations-l10n # Qt's own texts (context menus, buttons) in Japanese
     fonts-ipafont-gothic # stands in for "ＭＳ Ｐゴシック"
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
