@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // How the screens look and answer the keyboard: sizes, fonts, colours,
-// pointers, tab order, Enter and Esc. Runs once at 96 dpi and once more with
-// QT_SCALE_FACTOR=2, where every size must stay the same in logical pixels.
+// pointers, tab order, Enter and Esc. Runs at 96 dpi, with QT_SCALE_FACTOR=2,
+// where every size must stay the same in logical pixels, and with a font DPI
+// of 120, where text must still fit its boxes.
 #include "fakes.h"
 
 #include "info/frmabout.h"
@@ -20,6 +21,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace poniruka;
@@ -66,6 +69,8 @@ private Q_SLOTS:
     void sizesAndFaces();
     void wrappedMenuLabelsShowBothLinesInsideTheirBoxes();
     void twoDigitNumbersStayWhole();
+    void textFitsItsBox_data();
+    void textFitsItsBox();
     void tabWalksFromFirstFocus_data();
     void tabWalksFromFirstFocus();
     void keys_data();
@@ -104,7 +109,7 @@ void TestLook::sizesAndFaces_data()
     row("ﾊﾞｰｼﾞｮﾝ label, half-width", "frmAbout", "lblVersion", {70, 52, 259, 15}, 12, gothic);
 }
 
-// Twips become logical pixels at 15 to a pixel, points become pixels at 96 dpi
+// Twips become logical pixels at 15 to a pixel, points become pixels as at 96 dpi (whatever the font DPI)
 // and a scale factor only multiplies the device pixels behind them; an
 // auto-size label keeps its left and top edges and takes its text's size each
 // time its text is set; each face has its stand-in, in which half-width
@@ -182,6 +187,36 @@ void TestLook::twoDigitNumbersStayWhole()
         for (int x = image.width() * 3 / 4; x < image.width(); ++x)
             inkAtRight = inkAtRight || qGray(image.pixel(x, y)) < 96;
     QVERIFY(inkAtRight);
+}
+
+void TestLook::textFitsItsBox_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const char *screen : {"frmmein", "frmtime", "frmtime2", "frmAbout"})
+        QTest::newRow(screen) << screen;
+}
+
+// Text and boxes scale together at any font DPI: each number label holds
+// "58" and each button shows its whole text inside its margins.
+void TestLook::textFitsItsBox()
+{
+    QFETCH(QString, screen);
+    Shown s(screen);
+    for (Label *label : s.form.window()->findChildren<Label *>()) {
+        if (!QStringList {"lblji1", "lblhun1", "lblji2", "lblhun2", "lblji3", "lblhun3"}.contains(label->objectName()))
+            continue;
+        label->setCaption(QStringLiteral("58"));
+        const QSize text = label->textSize(); // a little wider than its box, as the screens were drawn
+        QVERIFY2(text.width() <= label->width() * 11 / 10 && text.height() <= label->height(),
+            qPrintable(label->objectName()));
+    }
+    for (QPushButton *button : s.form.window()->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(text) <= inside.width(), qPrintable(button->objectName()));
+    }
 }
 
 void TestLook::tabWalksFromFirstFocus_data()
