@@ -14,6 +14,7 @@ PONIRUKA_PACKAGES=(
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
     xdotool              # ... and clicks through it
+    libx11-dev           # ... and closes a window the moment it appears
 )
 
 # ensure_packages [extra package ...]
