@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "info/registry.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <map>
 #include <string_view>
-#include <system_error>
-#include <vector>
-
-#include <unistd.h>
 
 namespace poniruka {
 
@@ -20,14 +18,6 @@ namespace {
 constexpr std::string_view programKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr std::string_view programValue = "PATH";
 
-// The desktops' own system information programs, the preferred first.
-constexpr std::string_view programNames[] = {
-    "kinfocenter",
-    "gnome-system-monitor",
-    "hardinfo2",
-    "hardinfo",
-};
-
 // Registry names compare without regard to ASCII case.
 bool sameName(std::string_view a, std::string_view b)
 {
@@ -35,40 +25,33 @@ bool sameName(std::string_view a, std::string_view b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-bool isExecutableFile(const std::filesystem::path &path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
-}
-
-/// The absolute path of the first installed program of programNames, in the
-/// folders of PATH (relative folders are skipped: the path is started later,
-/// from wherever the program then is); empty when there is none.
+/// The command that starts the desktop's system information program: the
+/// first installed of the read-only viewers, else the process manager on its
+/// resources tab, where a child sees the system but ends no program. The
+/// path is quoted, so that a folder with blanks stays whole. Empty when there
+/// is none.
 std::string findProgram()
 {
-    const char *pathVariable = std::getenv("PATH");
-    if (!pathVariable)
-        return {};
-    std::vector<std::filesystem::path> folders;
-    std::string_view rest = pathVariable;
-    while (!rest.empty()) {
-        const auto colon = rest.find(':');
-        const std::filesystem::path folder(rest.substr(0, colon));
-        if (folder.is_absolute())
-            folders.push_back(folder);
-        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-    }
-    for (const std::string_view name : programNames) {
-        for (const auto &folder : folders) {
-            const auto candidate = folder / name;
-            if (isExecutableFile(candidate))
-                return candidate.string();
-        }
+    struct Viewer
+    {
+        const char *name;
+        const char *arguments;
+    };
+    static constexpr Viewer viewers[] {
+        {"kinfocenter", ""},
+        {"hardinfo2", ""},
+        {"hardinfo", ""},
+        {"gnome-system-monitor", " -r"},
+    };
+    for (const Viewer &viewer : viewers) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(viewer.name));
+        if (!path.isEmpty())
+            return '"' + QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString() + '"' + viewer.arguments;
     }
     return {};
 }
 
-/// A registry with a single value: the path of the desktop's system
+/// A registry with a single value: the command of the desktop's system
 /// information program, stored as text with its terminating zero byte, under
 /// the key where Windows keeps the path of its own. The program is looked for
 /// each time the key is opened.

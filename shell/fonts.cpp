@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
 
 namespace poniruka {
 
@@ -39,7 +40,10 @@ void installFontSubstitutes()
 QFont qtFont(const layout::Font &font)
 {
     QFont result(QString::fromUtf8(font.face ? font.face : defaultFace));
-    result.setPointSizeF(font.points); // 9.75 pt stays 9.75 pt
+    // In pixels, like the boxes: text and boxes scale together at any font
+    // DPI. Every size of the screens is a whole pixel at 96 dpi (9.75 pt is
+    // 13 px).
+    result.setPixelSize(int(std::lround(font.points * 96 / 72)));
     result.setWeight(QFont::Weight(font.weight));
     return result;
 }

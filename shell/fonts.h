@@ -16,8 +16,8 @@ inline constexpr char defaultFace[] = "IPAPGothic";
 /// Call once, before the first screen is built.
 void installFontSubstitutes();
 
-/// A layout font as Qt's: its face (or the default face), its exact point
-/// size and its weight.
+/// A layout font as Qt's: its face (or the default face), its size as
+/// pixels at 96 dpi, and its weight.
 QFont qtFont(const layout::Font &font);
 
 } // namespace poniruka

@@ -134,7 +134,9 @@ QWidget *buildControl(const Control &c, QWidget *parent, const Font &screenFont)
         auto *timer = new QTimer(parent);
         timer->setObjectName(QString::fromLatin1(c.name));
         timer->setInterval(c.interval);
-        timer->start(); // enabled from creation
+        // Qt's default timer may fire up to 5 % early; a second must be a second.
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->start(); // enabled from creation, and counting from it
         return nullptr;
     }
     }

@@ -78,13 +78,14 @@ bool FormWindow::pressKeyButton(const QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        if (!m_enterButton)
+        // A push button outside a dialog leaves Enter alone; here it presses
+        // the button with the focus, as Space does.
+        auto *pressed = qobject_cast<QPushButton *>(focusWidget());
+        if (!pressed)
+            pressed = qobject_cast<QPushButton *>(m_enterButton.data());
+        if (!pressed)
             return false;
-        auto *focused = qobject_cast<QPushButton *>(focusWidget());
-        if (focused)
-            focused->click();
-        else
-            m_enterButton->click();
+        pressed->click();
         return true;
     }
     default:
@@ -96,8 +97,12 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 {
     if (pressKeyButton(event))
         return;
+    // A key typed into a control comes here when the control leaves it
+    // alone; with key preview it was reported on its way in already.
+    const bool previewed = m_keyPreview && focusWidget() && focusWidget() != this;
     if (yieldsCharacter(event)) {
-        Q_EMIT keyPressed(event->text().at(0).unicode());
+        if (!previewed)
+            Q_EMIT keyPressed(event->text().at(0).unicode());
         return;
     }
     QWidget::keyPressEvent(event);

@@ -21,10 +21,11 @@ class FormWindow : public QWidget
 public:
     explicit FormWindow(QWidget *parent = nullptr);
 
-    /// With key preview, character keys typed into any control reach the window first.
+    /// With key preview, character keys typed into any control reach the
+    /// window first, and only once.
     void setKeyPreview(bool on);
-    /// Enter presses this button unless another button has the focus; then
-    /// Enter presses that one.
+    /// Enter presses the button with the focus, as Space does; where no
+    /// button has the focus, it presses this one.
     void setEnterButton(QAbstractButton *button);
     /// Esc presses this button wherever the focus is.
     void setEscapeButton(QAbstractButton *button);

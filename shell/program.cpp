@@ -4,12 +4,37 @@
 #include "info/frmsplashtime.h"
 #include "shell/fonts.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <utility>
+
 namespace poniruka {
+
+namespace {
+
+// Qt's own texts (an answer box's context menu, a message box's button) in
+// Japanese, like every text of the program, whatever the desktop's language.
+// Without Qt's translation they stay English. Once for the application.
+void installQtTranslation()
+{
+    static bool tried = false;
+    if (std::exchange(tried, true))
+        return;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator))
+        delete translator;
+}
+
+} // namespace
 
 Program::Program(QtRuntime::Services services, AppInfo app, std::shared_ptr<Registry> registry)
     : m_runtime(std::move(services), std::move(app)), m_forms(m_runtime, std::move(registry))
 {
     installFontSubstitutes();
+    installQtTranslation();
 }
 
 void Program::start()

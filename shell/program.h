@@ -7,6 +7,8 @@
 namespace poniruka {
 
 /// The whole program: the runtime, the five screens, and the start-up screen.
+/// Creating it prepares the application: the fonts' stand-ins and Qt's own
+/// texts in Japanese.
 class Program
 {
 public:

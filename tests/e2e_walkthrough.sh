@@ -4,8 +4,10 @@
 #  1. the splash gives way to the menu; each exercise opens and closes the
 #     menu, "メニュー" goes back; "バージョン" opens the about box, which
 #     stays when the exercise goes; "おわる" ends the program with every window;
-#  2. a key on the splash ends the program without a menu.
-# Usage: e2e_walkthrough.sh PATH-TO-PONIRUKA
+#  2. a key on the splash ends the program without a menu;
+#  3. the menu, asked to close the moment "メニュー" brings it back, ends the
+#     program, 20 times out of 20.
+# Usage: e2e_walkthrough.sh PATH-TO-PONIRUKA PATH-TO-CLOSENEWWINDOW
 set -euo pipefail
 
 work=$(mktemp -d)
@@ -19,6 +21,7 @@ trap cleanup EXIT
 
 # The program runs from a folder of the test's own.
 cp "$1" "$work/poniruka"
+closer=$2
 
 fail()
 {
@@ -36,17 +39,22 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 export LANG=C.UTF-8
 
-# The id of the visible window with exactly this title, waiting for it to appear.
-window()
+# The id of the first visible window that `xdotool search` finds with these
+# options, waiting for it to appear.
+found()
 {
     local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
-    fail "no window \"$1\""
+    fail "no window $*"
 }
+
+# The window with exactly this title; the splash of the program with this process id.
+window() { found --name "^$1\$"; }
+splash() { found --pid "$1"; }
 
 # Waits until no visible window has this title.
 gone()
@@ -115,14 +123,25 @@ echo "walk: a key on the splash ends the program"
 "$work/poniruka" &
 app=$!
 pids+=($app)
-for _ in $(seq 100); do
-    splash=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n1 || true)
-    [ -n "$splash" ] && break
-    sleep 0.05
-done
-[ -n "$splash" ] || fail "no splash"
+splash "$app" >/dev/null
 xdotool key a
 ends_with "$app" 0
 xdotool search --onlyvisible --name "^$menu\$" >/dev/null 2>&1 && fail "the menu opened"
+
+echo "walk: the menu closed the moment it comes back, 20 times"
+for run in $(seq 20); do
+    "$work/poniruka" &
+    app=$!
+    pids+=($app)
+    click "$(splash "$app")" 14 154 # the frame: the menu at once
+    id=$(window "$menu")
+    click "$id" 120 40 # なんじになる？１
+    id=$(window "$time1")
+    "$closer" "$menu" >"$work/closer$run" &
+    pids+=($!)
+    for _ in $(seq 100); do grep -q ready "$work/closer$run" && break; sleep 0.05; done
+    click "$id" 344 144 # メニュー
+    ends_with "$app" 0
+done
 
 echo "every walk passed"

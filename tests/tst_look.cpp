@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // How the screens look and answer the keyboard: sizes, fonts, colours,
-// pointers, tab order, Enter and Esc. Runs once at 96 dpi and once more with
-// QT_SCALE_FACTOR=2, where every size must stay the same in logical pixels.
+// pointers, tab order, Enter and Esc. Runs at 96 dpi, with QT_SCALE_FACTOR=2,
+// where every size must stay the same in logical pixels, and with a font DPI
+// of 120, where text must still fit its boxes.
 #include "fakes.h"
 
 #include "info/frmabout.h"
@@ -9,13 +10,19 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "screens/icons.h"
+#include "shell/formbuilder.h"
 #include "shell/formwidgets.h"
 #include "shell/frmmein.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace poniruka;
@@ -62,14 +69,19 @@ private Q_SLOTS:
     void sizesAndFaces();
     void wrappedMenuLabelsShowBothLinesInsideTheirBoxes();
     void twoDigitNumbersStayWhole();
+    void textFitsItsBox_data();
+    void textFitsItsBox();
     void tabWalksFromFirstFocus_data();
     void tabWalksFromFirstFocus();
     void keys_data();
     void keys();
+    void keyPreviewReportsEachKeyOnce_data();
+    void keyPreviewReportsEachKeyOnce();
     void resizedAndLoadedAgain_data();
     void resizedAndLoadedAgain();
     void pixels_data();
     void pixels();
+    void answerBoxMenuIsJapanese();
     void menuPointers();
     void picturesAtThePixelRatio_data();
     void picturesAtThePixelRatio();
@@ -100,7 +112,7 @@ void TestLook::sizesAndFaces_data()
     row("ﾊﾞｰｼﾞｮﾝ label, half-width", "frmAbout", "lblVersion", {70, 52, 259, 15}, 12, gothic);
 }
 
-// Twips become logical pixels at 15 to a pixel, points become pixels at 96 dpi
+// Twips become logical pixels at 15 to a pixel, points become pixels as at 96 dpi (whatever the font DPI)
 // and a scale factor only multiplies the device pixels behind them; an
 // auto-size label keeps its left and top edges and takes its text's size each
 // time its text is set; each face has its stand-in, in which half-width
@@ -180,6 +192,36 @@ void TestLook::twoDigitNumbersStayWhole()
     QVERIFY(inkAtRight);
 }
 
+void TestLook::textFitsItsBox_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const char *screen : {"frmmein", "frmtime", "frmtime2", "frmAbout"})
+        QTest::newRow(screen) << screen;
+}
+
+// Text and boxes scale together at any font DPI: each number label holds
+// "58" and each button shows its whole text inside its margins.
+void TestLook::textFitsItsBox()
+{
+    QFETCH(QString, screen);
+    Shown s(screen);
+    for (Label *label : s.form.window()->findChildren<Label *>()) {
+        if (!QStringList {"lblji1", "lblhun1", "lblji2", "lblhun2", "lblji3", "lblhun3"}.contains(label->objectName()))
+            continue;
+        label->setCaption(QStringLiteral("58"));
+        const QSize text = label->textSize(); // a little wider than its box, as the screens were drawn
+        QVERIFY2(text.width() <= label->width() * 11 / 10 && text.height() <= label->height(),
+            qPrintable(label->objectName()));
+    }
+    for (QPushButton *button : s.form.window()->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(text) <= inside.width(), qPrintable(button->objectName()));
+    }
+}
+
 void TestLook::tabWalksFromFirstFocus_data()
 {
     QTest::addColumn<QString>("screen");
@@ -216,9 +258,14 @@ void TestLook::keys_data()
 
     const auto row = [](const char *name, const char *screen, const char *focus, QKeyCombination key,
                          const QStringList &pressed) { QTest::newRow(name) << screen << focus << key << pressed; };
-    row("frmtime2: Esc in the hours box is メニュー", "frmtime2", "txtji3", Qt::Key_Escape, {"cmdmein"});
-    row("frmtime2: Enter in the minutes box presses nothing", "frmtime2", "txthun3", Qt::Key_Return, {});
+    row("menu: Enter on なんじになる？１ opens it", "frmmein", "cmdhiku", Qt::Key_Return, {"cmdhiku"});
+    row("menu: keypad Enter on おわる", "frmmein", "cmdend", Qt::KeypadModifier | Qt::Key_Enter, {"cmdend"});
+    row("frmtime: Enter on こたえる answers", "frmtime", "cmdok", Qt::Key_Return, {"cmdok"});
+    row("frmtime: Enter in the hours box presses nothing", "frmtime", "txtji3", Qt::Key_Return, {});
     row("frmtime: Esc presses nothing", "frmtime", "txthun3", Qt::Key_Escape, {});
+    row("frmtime2: Enter on ちょうせん poses", "frmtime2", "cmdst", Qt::Key_Return, {"cmdst"});
+    row("frmtime2: Enter in the minutes box presses nothing", "frmtime2", "txthun3", Qt::Key_Return, {});
+    row("frmtime2: Esc in the hours box is メニュー", "frmtime2", "txtji3", Qt::Key_Escape, {"cmdmein"});
     row("about: Esc on ｼｽﾃﾑ情報 is OK", "frmAbout", "cmdSysInfo", Qt::Key_Escape, {"cmdOK"});
     row("about: keypad Enter on the picture is OK", "frmAbout", "picIcon", Qt::KeypadModifier | Qt::Key_Enter,
         {"cmdOK"});
@@ -227,8 +274,8 @@ void TestLook::keys_data()
 }
 
 // Esc presses a screen's Esc button wherever the focus is (frmtime has none);
-// Enter presses the button with the focus, else the Enter button (the
-// exercises have none); an access key presses its button.
+// Enter presses the button with the focus, as a click does, else the Enter
+// button (only the about box has one); an access key presses its button.
 void TestLook::keys()
 {
     QFETCH(QString, screen);
@@ -246,6 +293,36 @@ void TestLook::keys()
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
 
     QTRY_COMPARE(clicked, pressed); // an access key presses its button for a moment first
+}
+
+void TestLook::keyPreviewReportsEachKeyOnce_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::newRow("a letter the text box takes") << "txt" << int(Qt::Key_A);
+    QTest::newRow("Esc the text box leaves alone") << "txt" << int(Qt::Key_Escape);
+    QTest::newRow("a letter the button leaves alone") << "cmd" << int(Qt::Key_A);
+}
+
+// With key preview, the window hears each character key once, whether the control with the focus takes it or not.
+void TestLook::keyPreviewReportsEachKeyOnce()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    static constexpr layout::Control controls[] {
+        {.name = "txt", .kind = layout::Kind::TextBox, .place = {0, 0, 900, 450}, .tab = 0},
+        {.name = "cmd", .kind = layout::Kind::Button, .text = "OK", .place = {0, 600, 900, 450}, .tab = 1},
+    };
+    static constexpr layout::Screen screen {
+        {.name = "preview", .width = 1500, .height = 1500, .keyPreview = true}, controls};
+    const std::unique_ptr<FormWindow> window(buildWindow(screen));
+    QSignalSpy keys(window.get(), &FormWindow::keyPressed);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget *target = window->findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(keys.count(), 1);
 }
 
 void TestLook::resizedAndLoadedAgain_data()
@@ -325,6 +402,19 @@ void TestLook::pixels()
     const QImage image = window->grab().toImage(); // the top-left device pixel of each logical one
     const QColor painted = image.pixelColor(at * image.devicePixelRatio());
     QCOMPARE(painted, colour.isValid() ? colour : window->palette().color(QPalette::Window));
+}
+
+// Qt's own texts are Japanese: an answer box's context menu offers Paste as Qt's Japanese translation words it.
+void TestLook::answerBoxMenuIsJapanese()
+{
+    Shown s(QStringLiteral("frmtime"));
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    QVERIFY2(paste != QLatin1String("&Paste"), "Qt's Japanese translation is not loaded");
+    const std::unique_ptr<QMenu> menu(s.form.control<QLineEdit>("txtji3")->createStandardContextMenu());
+    QStringList offered;
+    for (const QAction *action : menu->actions())
+        offered << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+    QVERIFY2(offered.contains(paste), qPrintable(offered.join(' ')));
 }
 
 // The pendulum clock is the pointer over the menu's background; its buttons keep the standard pointer.

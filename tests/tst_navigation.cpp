@@ -131,6 +131,7 @@ void TestNavigation::whatOpensTheMenu()
     Started s;
     QPointer<QTimer> timer = s.splash.control<QTimer>("tmrinfo");
     QCOMPARE(timer->interval(), 1000);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     if (control == "tmrinfo")
         QVERIFY(QSignalSpy(timer.data(), &QTimer::timeout).wait(5000));
     else

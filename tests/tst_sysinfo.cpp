@@ -242,21 +242,23 @@ void TestSysInfo::desktopRegistry_data()
     // Each install is "folder/name", folder a before b on PATH; a trailing "/" makes a folder, " -x" a file that
     // is not executable.
     QTest::addColumn<QStringList>("installs");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("expected"); // the command, the root folder as %1
 
-    QTest::newRow("kinfocenter beats gnome-system-monitor in an earlier folder")
-        << QStringList {"a/gnome-system-monitor", "b/kinfocenter"} << "b/kinfocenter";
-    QTest::newRow("gnome-system-monitor beats hardinfo2")
-        << QStringList {"a/hardinfo2", "b/gnome-system-monitor"} << "b/gnome-system-monitor";
+    QTest::newRow("kinfocenter beats hardinfo2 in an earlier folder")
+        << QStringList {"a/hardinfo2", "b/kinfocenter"} << "\"%1/b/kinfocenter\"";
     QTest::newRow("hardinfo2 beats hardinfo, the earlier folder wins")
-        << QStringList {"b/hardinfo2", "a/hardinfo", "a/hardinfo2"} << "a/hardinfo2";
+        << QStringList {"b/hardinfo2", "a/hardinfo", "a/hardinfo2"} << "\"%1/a/hardinfo2\"";
+    QTest::newRow("a viewer beats the process manager")
+        << QStringList {"a/gnome-system-monitor", "b/hardinfo"} << "\"%1/b/hardinfo\"";
+    QTest::newRow("the process manager alone, on its resources tab")
+        << QStringList {"b/gnome-system-monitor"} << "\"%1/b/gnome-system-monitor\" -r";
     QTest::newRow("a folder and a file that is not executable are passed over")
-        << QStringList {"a/kinfocenter -x", "a/gnome-system-monitor/", "b/hardinfo"} << "b/hardinfo";
+        << QStringList {"a/kinfocenter -x", "a/hardinfo2/", "b/hardinfo"} << "\"%1/b/hardinfo\"";
     QTest::newRow("nothing executable") << QStringList {"a/hardinfo -x"} << QString();
 }
 
-// The stand-in's one value is the first desktop program on PATH, read as on Windows: the size first, "more data"
-// for a small buffer, then the text with its terminator.
+// The stand-in's one value is the command of the first viewer on PATH, read as on Windows: the size first, "more
+// data" for a small buffer, then the text with its terminator.
 void TestSysInfo::desktopRegistry()
 {
     QFETCH(QStringList, installs);
@@ -273,7 +275,7 @@ void TestSysInfo::desktopRegistry()
     const QByteArray savedPath = qgetenv("PATH");
     const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
     qputenv("PATH", QFile::encodeName(dir.filePath("a") + ':' + dir.filePath("b")));
-    const std::string program = expected.isEmpty() ? "" : QFile::encodeName(dir.filePath(expected)).toStdString();
+    const std::string program = QFile::encodeName(expected.arg(dir.path())).toStdString();
 
     auto registry = makeSystemRegistry();
     std::uintptr_t key = 0;

@@ -10,10 +10,12 @@ PONIRUKA_PACKAGES=(
     git
     qt6-base-dev
     qt6-svg-dev          # the pictures are drawn from their vector sources
+    qt6-translations-l10n # Qt's own texts (context menus, buttons) in Japanese
     fonts-ipafont-gothic # stands in for "ＭＳ Ｐゴシック"
     fonts-reggae         # stands in for the pop faces
     xvfb                 # the end-to-end walk-through runs on a virtual display
     xdotool              # ... and clicks through it
+    libx11-dev           # ... and closes a window the moment it appears
     at-spi2-core         # the accessibility bus, for what a screen reader finds
     dbus-daemon          # ... in a session bus of its own (dbus-run-session)
     dbus-bin             # ... started with dbus-send
