@@ -3,6 +3,7 @@
 
 #include "screens/layout.h"
 #include "shell/forms.h"
+#include "shell/numbers.h"
 
 namespace poniruka {
 

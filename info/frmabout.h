@@ -2,6 +2,7 @@
 #pragma once
 
 #include "info/sysinfo.h"
+#include "shell/form.h"
 #include "shell/runtime.h"
 
 namespace poniruka {

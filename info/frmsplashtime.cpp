@@ -4,6 +4,8 @@
 #include "screens/layout.h"
 #include "shell/forms.h"
 #include "shell/frmmein.h"
+#include "shell/numbers.h"
+#include "shell/runtime.h"
 
 namespace poniruka {
 

@@ -5,6 +5,10 @@
 #include "quiz/quizsteps.h"
 #include "shell/forms.h"
 #include "shell/frmmein.h"
+#include "shell/numbers.h"
+#include "shell/runtime.h"
+
+#include <QColor>
 
 // How a click becomes a verdict. "ちょうせん" (cmdst_Click) forgets the last
 // problem, draws four new values into QuizState and lets the exercise show

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "quiz/quizstate.h"
-#include "shell/runtime.h"
+#include "shell/form.h"
 
 #include <cstdint>
 

@@ -5,6 +5,7 @@
 #include "quiz/frmtime2.h"
 #include "screens/layout.h"
 #include "shell/forms.h"
+#include "shell/runtime.h"
 
 namespace poniruka {
 
