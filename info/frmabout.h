@@ -7,14 +7,14 @@
 
 namespace poniruka {
 
-class Forms;
+class Navigation;
 
 /// The about box: the title and the version, and a button that starts the
 /// system's own information program. Modeless, with no owner.
 class FrmAbout : public Form
 {
 public:
-    FrmAbout(Runtime &runtime, Forms &forms);
+    FrmAbout(Runtime &runtime, Navigation &navigation);
 
 private:
     void wire() override;
@@ -40,7 +40,7 @@ private:
         Runtime &m_runtime;
     };
 
-    Forms &m_forms;
+    Navigation &m_navigation;
     RuntimeServices m_services;
 };
 

@@ -176,7 +176,7 @@ CATALOGUE = [
     Mutant("key-on-splash-opens-menu", "onKeyPress([this](int key) { Form_KeyPress(key); });",
            "onKeyPress([this](int key) { Form_KeyPress(key); Frame1_Click(); });",
            "a key on the splash opens the menu instead of ending the program"),
-    Mutant("help-opens-menu", "rt.Show(m_forms.frmAbout());", "rt.Show(m_forms.frmmein());",
+    Mutant("help-opens-menu", "rt.Show(m_navigation.aboutBox());", "rt.Show(m_navigation.menu());",
            "バージョン opens the menu beside the exercise"),
     Mutant("registry-read-only", "constexpr std::uint32_t keyAccess = 0x2003F;",
            "constexpr std::uint32_t keyAccess = 0x20019;",
