@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "info/registry.h"
 
-#include <algorithm>
+#include <QByteArrayView>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -31,8 +32,7 @@ constexpr std::string_view programNames[] = {
 // Registry names compare without regard to ASCII case.
 bool sameName(std::string_view a, std::string_view b)
 {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+    return QByteArrayView(a).compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool isExecutableFile(const std::filesystem::path &path)
