@@ -28,8 +28,7 @@ void FrmSplashtime::Form_Load()
 }
 
 // Unloading first removes the timer and the frame, so only the first of the
-// three events takes effect. The program does not end in between: it ends
-// only once a handler has finished with no screen loaded.
+// three events takes effect.
 void FrmSplashtime::tmrinfo_Timer()
 {
     rt.Unload(*this);

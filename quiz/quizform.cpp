@@ -93,7 +93,6 @@ void QuizForm::cmdok_Click()
     }
 }
 
-// The menu opens before this screen goes, so the program never stands without a screen.
 void QuizForm::cmdmein_Click()
 {
     rt.Show(m_navigation.menu());

@@ -90,7 +90,8 @@ public:
 
     /// Runs one event handler to completion; an error it does not trap is
     /// shown in a message box and ends the program. Otherwise the program
-    /// ends only between handlers, once no screen is loaded.
+    /// ends only between handlers, once no screen is loaded: a handler may
+    /// unload its own screen before or after it shows the next one.
     virtual void run(const std::function<void()> &handler) = 0;
 };
 
