@@ -269,7 +269,7 @@ def sync(repo, scratch, files):
         if target.is_file() and target.read_bytes() == source.read_bytes():
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, target)
+        shutil.copyfile(source, target)  # stamped now, so that the build sees the change
 
 
 def failed_tests(ctest_output):
