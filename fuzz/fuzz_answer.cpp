@@ -2,7 +2,7 @@
 // Whatever a child types into the answer boxes is read and judged without a
 // crash, and never reads as "not a number".
 #include "quiz/quizsteps.h"
-#include "shell/runtime.h"
+#include "shell/numbers.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,12 +2,13 @@
 #include "info/frmabout.h"
 
 #include "screens/layout.h"
-#include "shell/forms.h"
+#include "shell/navigation.h"
+#include "shell/numbers.h"
 
 namespace poniruka {
 
-FrmAbout::FrmAbout(Runtime &runtime, Forms &forms)
-    : Form(runtime, layout::frmAbout()), m_forms(forms), m_services(runtime)
+FrmAbout::FrmAbout(Runtime &runtime, Navigation &navigation)
+    : Form(runtime, layout::frmAbout()), m_navigation(navigation), m_services(runtime)
 {
 }
 
@@ -38,7 +39,7 @@ void FrmAbout::cmdSysInfo_Click()
 
 void FrmAbout::StartSysInfo()
 {
-    SysInfoLauncher(m_forms.registry(), m_services, m_services, m_services).StartSysInfo();
+    SysInfoLauncher(m_navigation.registry(), m_services, m_services, m_services).StartSysInfo();
 }
 
 } // namespace poniruka

@@ -2,18 +2,19 @@
 #pragma once
 
 #include "info/sysinfo.h"
+#include "shell/form.h"
 #include "shell/runtime.h"
 
 namespace poniruka {
 
-class Forms;
+class Navigation;
 
 /// The about box: the title and the version, and a button that starts the
 /// system's own information program. Modeless, with no owner.
 class FrmAbout : public Form
 {
 public:
-    FrmAbout(Runtime &runtime, Forms &forms);
+    FrmAbout(Runtime &runtime, Navigation &navigation);
 
 private:
     void wire() override;
@@ -39,7 +40,7 @@ private:
         Runtime &m_runtime;
     };
 
-    Forms &m_forms;
+    Navigation &m_navigation;
     RuntimeServices m_services;
 };
 

@@ -2,13 +2,16 @@
 #include "info/frmsplashtime.h"
 
 #include "screens/layout.h"
-#include "shell/forms.h"
-#include "shell/frmmein.h"
+#include "shell/navigation.h"
+#include "shell/numbers.h"
+#include "shell/runtime.h"
 
 namespace poniruka {
 
-FrmSplashtime::FrmSplashtime(Runtime &runtime, Forms &forms)
-    : Form(runtime, layout::frmSplashtime()), m_forms(forms) { }
+FrmSplashtime::FrmSplashtime(Runtime &runtime, Navigation &navigation)
+    : Form(runtime, layout::frmSplashtime()), m_navigation(navigation)
+{
+}
 
 void FrmSplashtime::wire()
 {
@@ -25,18 +28,17 @@ void FrmSplashtime::Form_Load()
 }
 
 // Unloading first removes the timer and the frame, so only the first of the
-// three events takes effect. The program does not end in between: it ends
-// only once a handler has finished with no screen loaded.
+// three events takes effect.
 void FrmSplashtime::tmrinfo_Timer()
 {
     rt.Unload(*this);
-    rt.Show(m_forms.frmmein());
+    rt.Show(m_navigation.menu());
 }
 
 void FrmSplashtime::Frame1_Click()
 {
     rt.Unload(*this);
-    rt.Show(m_forms.frmmein());
+    rt.Show(m_navigation.menu());
 }
 
 void FrmSplashtime::Form_KeyPress(int)

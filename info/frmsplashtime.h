@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/runtime.h"
+#include "shell/form.h"
 
 namespace poniruka {
 
-class Forms;
+class Navigation;
 
 /// The start-up screen: the title and the version, for one second, then the
 /// menu. A click on its frame opens the menu at once; a character key ends
@@ -13,7 +13,7 @@ class Forms;
 class FrmSplashtime : public Form
 {
 public:
-    FrmSplashtime(Runtime &runtime, Forms &forms);
+    FrmSplashtime(Runtime &runtime, Navigation &navigation);
 
 private:
     void wire() override;
@@ -23,7 +23,7 @@ private:
     void Frame1_Click();
     void Form_KeyPress(int KeyAscii);
 
-    Forms &m_forms;
+    Navigation &m_navigation;
 };
 
 } // namespace poniruka

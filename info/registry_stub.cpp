@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "info/registry.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string_view>
@@ -21,8 +21,7 @@ constexpr std::string_view programValue = "PATH";
 // Registry names compare without regard to ASCII case.
 bool sameName(std::string_view a, std::string_view b)
 {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+    return QByteArrayView(a).compare(b, Qt::CaseInsensitive) == 0;
 }
 
 /// The command that starts the desktop's system information program: the

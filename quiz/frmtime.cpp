@@ -6,7 +6,7 @@
 
 namespace poniruka {
 
-FrmTime::FrmTime(Runtime &runtime, Forms &forms) : QuizForm(runtime, forms, layout::frmtime()) { }
+FrmTime::FrmTime(Runtime &runtime, Navigation &navigation) : QuizForm(runtime, navigation, layout::frmtime()) { }
 
 // The start time above the span, each as drawn.
 void FrmTime::showProblem()

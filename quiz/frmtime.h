@@ -9,7 +9,7 @@ namespace poniruka {
 class FrmTime : public QuizForm
 {
 public:
-    FrmTime(Runtime &runtime, Forms &forms);
+    FrmTime(Runtime &runtime, Navigation &navigation);
 
 protected:
     void showProblem() override;

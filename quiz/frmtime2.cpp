@@ -6,7 +6,7 @@
 
 namespace poniruka {
 
-FrmTime2::FrmTime2(Runtime &runtime, Forms &forms) : QuizForm(runtime, forms, layout::frmtime2()) { }
+FrmTime2::FrmTime2(Runtime &runtime, Navigation &navigation) : QuizForm(runtime, navigation, layout::frmtime2()) { }
 
 void FrmTime2::showPair(const char *larger, const char *smaller, const OrderedPair &pair)
 {

@@ -11,7 +11,7 @@ struct OrderedPair;
 class FrmTime2 : public QuizForm
 {
 public:
-    FrmTime2(Runtime &runtime, Forms &forms);
+    FrmTime2(Runtime &runtime, Navigation &navigation);
 
 protected:
     void showProblem() override;

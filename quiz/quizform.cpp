@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/quizform.h"
 
-#include "info/frmabout.h"
 #include "quiz/quizsteps.h"
-#include "shell/forms.h"
-#include "shell/frmmein.h"
+#include "shell/navigation.h"
+#include "shell/numbers.h"
+#include "shell/runtime.h"
+
+#include <QColor>
 
 // How a click becomes a verdict. "ちょうせん" (cmdst_Click) forgets the last
 // problem, draws four new values into QuizState and lets the exercise show
@@ -17,7 +19,8 @@
 
 namespace poniruka {
 
-QuizForm::QuizForm(Runtime &runtime, Forms &forms, const layout::Screen &layout) : Form(runtime, layout), m_forms(forms)
+QuizForm::QuizForm(Runtime &runtime, Navigation &navigation, const layout::Screen &layout)
+    : Form(runtime, layout), m_navigation(navigation)
 {
 }
 
@@ -90,10 +93,9 @@ void QuizForm::cmdok_Click()
     }
 }
 
-// The menu opens before this screen goes, so the program never stands without a screen.
 void QuizForm::cmdmein_Click()
 {
-    rt.Show(m_forms.frmmein());
+    rt.Show(m_navigation.menu());
     rt.Unload(*this);
 }
 
@@ -105,7 +107,7 @@ void QuizForm::cmdend_Click()
 // The about box opens beside the exercise, which stays usable.
 void QuizForm::lblhelp_Click()
 {
-    rt.Show(m_forms.frmAbout());
+    rt.Show(m_navigation.aboutBox());
 }
 
 } // namespace poniruka

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "quiz/quizstate.h"
-#include "shell/runtime.h"
+#include "shell/form.h"
 
 #include <cstdint>
 
 namespace poniruka {
 
-class Forms;
+class Navigation;
 
 /// An exercise screen: a problem of two hour-and-minute values, an answer in
 /// two boxes and a verdict. Both exercises run the same two sequences,
@@ -18,7 +18,7 @@ class Forms;
 class QuizForm : public Form
 {
 public:
-    QuizForm(Runtime &runtime, Forms &forms, const layout::Screen &layout);
+    QuizForm(Runtime &runtime, Navigation &navigation, const layout::Screen &layout);
 
     const QuizState &state() const { return m_state; }
 
@@ -45,7 +45,7 @@ private:
     void cmdend_Click();
     void lblhelp_Click();
 
-    Forms &m_forms;
+    Navigation &m_navigation;
 };
 
 } // namespace poniruka

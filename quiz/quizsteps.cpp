@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/quizsteps.h"
 
-#include "shell/runtime.h"
+#include "shell/numbers.h"
 
 namespace poniruka {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// A screen's layout as plain data, in the units the screens were drawn in:
-// twips (15 to a pixel at 96 dpi), points, and RGB. The builder in shell/
+// A screen's layout as plain data: places and sizes in twips (15 to a pixel
+// at 96 dpi), text sizes in points, colours in RGB. The builder in shell/
 // turns one of these into a window with its controls each time the screen
 // loads.
 

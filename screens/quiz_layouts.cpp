@@ -5,8 +5,9 @@
 #include <string_view>
 
 // The two exercise screens carry one set of controls with the same names,
-// kinds and styles. Each row gives both screens' places side by side; a
-// second text or face, where present, is the second screen's.
+// kinds and styles. Each row gives both screens' places side by side, the
+// addition's (frmtime) and the difference's (frmtime2); a second text or
+// face, where present, is the difference's.
 
 namespace poniruka::layout {
 
@@ -32,7 +33,12 @@ constexpr std::array styles{
 };
 // clang-format on
 
-// Which key a button answers on the second screen. The first screen's buttons answer none.
+enum class Exercise {
+    Addition,   // frmtime: what time is it after the span?
+    Difference, // frmtime2: what time was it the span before?
+};
+
+// Which key a button answers on the difference screen. The addition screen's buttons answer none.
 enum class Key { None, Escape };
 
 struct QuizControl
@@ -40,22 +46,22 @@ struct QuizControl
     const char *name;
     Style style;
     const char *text;
-    const char *text2; // nullptr: as on the first screen
-    Rect place1;
-    Rect place2;
-    int tab1;
-    int tab2;
-    const char *face1 = nullptr; // buttons
-    const char *face2 = nullptr;
-    Key key2 = Key::None;
+    const char *differenceText; // nullptr: as on the addition screen
+    Rect additionPlace;
+    Rect differencePlace;
+    int additionTab;
+    int differenceTab;
+    const char *additionFace = nullptr; // buttons
+    const char *differenceFace = nullptr;
+    Key differenceKey = Key::None;
 };
 
-// The answer boxes: the minutes come first on the first screen, the hours on
-// the second. "メニュー" on the second screen is its Esc button, so that Enter
-// in an answer box never takes a child back to the menu.
+// The answer boxes: the minutes come first on the addition screen, the hours
+// on the difference screen. "メニュー" on the difference screen is its Esc
+// button, so that Enter in an answer box never takes a child back to the menu.
 // clang-format off
 constexpr std::array quizControls{
-    //          name        style              text          text2       frmtime                    frmtime2                  tabs    faces         keys
+    //          name        style              text          diff. text  addition (frmtime)         difference (frmtime2)     tabs    faces         keys
     QuizControl{"lblji1",    Style::Number,     "",           nullptr,    {120, 360, 855, 735},      {120, 240, 855, 735},      6, 5},
     QuizControl{"lbltime1",  Style::Unit,       "じ",         nullptr,    {1200, 480, 420, 555},     {1200, 360, 420, 555},     7, 6},
     QuizControl{"lblhun1",   Style::Number,     "",           nullptr,    {1920, 360, 855, 735},     {1920, 240, 855, 735},     8, 7},
@@ -85,7 +91,7 @@ constexpr std::array quizControls{
 
 // What a screen reader tells of a control beyond its text, in the kana a
 // child reads: what each number means in the exercise's own words (a second
-// description, where present, is the second screen's), what each button
+// description, where present, is the difference's), what each button
 // does, what goes into each answer box and which unit label names it. The
 // verdict is spoken wherever the focus is, as a child who sees it hears
 // it at once.
@@ -93,7 +99,7 @@ struct Spoken
 {
     const char *name;
     const char *description;
-    const char *description2 = nullptr; // nullptr: as on the first screen
+    const char *differenceDescription = nullptr; // nullptr: as on the addition screen
     const char *accessibleName = nullptr;
     const char *buddy = nullptr; // labels: the answer box they name
     bool announce = false;
@@ -123,24 +129,25 @@ constexpr std::array spoken{
 };
 // clang-format on
 
-// One screen's control list from the shared tables; second picks frmtime2's columns.
-constexpr auto realise(bool second)
+// One exercise screen's control list from the shared tables.
+constexpr auto realise(Exercise exercise)
 {
+    const bool difference = exercise == Exercise::Difference;
     std::array<Control, quizControls.size()> out {};
     for (std::size_t i = 0; i < quizControls.size(); ++i) {
         const QuizControl &q = quizControls[i];
         Control c = styles[std::size_t(q.style)];
         c.name = q.name;
-        c.text = second && q.text2 ? q.text2 : q.text;
-        c.place = second ? q.place2 : q.place1;
-        c.tab = second ? q.tab2 : q.tab1;
-        if (const char *face = second ? q.face2 : q.face1)
+        c.text = difference && q.differenceText ? q.differenceText : q.text;
+        c.place = difference ? q.differencePlace : q.additionPlace;
+        c.tab = difference ? q.differenceTab : q.additionTab;
+        if (const char *face = difference ? q.differenceFace : q.additionFace)
             c.font->face = face;
-        c.escapeKey = second && q.key2 == Key::Escape;
+        c.escapeKey = difference && q.differenceKey == Key::Escape;
         for (const Spoken &t : spoken) {
             if (std::string_view(t.name) != q.name)
                 continue;
-            c.description = second && t.description2 ? t.description2 : t.description;
+            c.description = difference && t.differenceDescription ? t.differenceDescription : t.description;
             c.accessibleName = t.accessibleName;
             c.buddy = t.buddy;
             c.announce = t.announce;
@@ -150,8 +157,8 @@ constexpr auto realise(bool second)
     return out;
 }
 
-constexpr auto frmtimeControls = realise(false);
-constexpr auto frmtime2Controls = realise(true);
+constexpr auto frmtimeControls = realise(Exercise::Addition);
+constexpr auto frmtime2Controls = realise(Exercise::Difference);
 
 constexpr Window frmtimeWindow {
     .name = "frmtime",

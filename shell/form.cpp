@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The screens' side of the runtime: events to handlers, and control properties.
+#include "shell/form.h"
+
 #include "shell/formwidgets.h"
 #include "shell/runtime.h"
 

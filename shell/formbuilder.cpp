@@ -29,7 +29,8 @@ QColor colour(const Rgb &c)
     return QColor(c.r, c.g, c.b);
 }
 
-// Text starts at the top of its box, as the screens were drawn.
+// Text starts at the top of its box, not in its middle as Qt would put it:
+// the layout tables leave the room below the text.
 Qt::Alignment alignment(Align a)
 {
     switch (a) {

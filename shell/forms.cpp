@@ -52,6 +52,16 @@ FrmAbout &Forms::frmAbout()
     return instance(m_frmAbout, m_runtime, *this);
 }
 
+Form &Forms::menu()
+{
+    return frmmein();
+}
+
+Form &Forms::aboutBox()
+{
+    return frmAbout();
+}
+
 Registry &Forms::registry()
 {
     if (!m_registry)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "shell/navigation.h"
+
 #include <memory>
 
 namespace poniruka {
@@ -14,8 +16,10 @@ class FrmTime2;
 class FrmAbout;
 
 /// The program's five screens, each created on its first use and kept for
-/// the whole run, so that a screen's variables outlive its window.
-class Forms
+/// the whole run, so that a screen's variables outlive its window. The
+/// screens reach one another through Navigation, except the menu, which
+/// opens the exercises by their own names.
+class Forms final : public Navigation
 {
 public:
     /// The registry is the system's own unless one is given.
@@ -30,7 +34,9 @@ public:
     FrmTime2 &frmtime2();
     FrmAbout &frmAbout();
 
-    Registry &registry();
+    Form &menu() override;
+    Form &aboutBox() override;
+    Registry &registry() override;
 
 private:
     Runtime &m_runtime;

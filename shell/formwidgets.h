@@ -52,9 +52,9 @@ private:
 /// A label: text, or a picture. Clicks on it are its own: they never reach
 /// the control behind it.
 ///
-/// Its text is laid out one em to a line, as the screens were drawn: a
-/// face with tall ascenders (Reggae One) would otherwise push the second line
-/// of a wrapped label out of its box. Wrapping may break Japanese text
+/// Its text is laid out one em to a line, the room the layout tables give
+/// it: a face with tall ascenders (Reggae One) would otherwise push the second
+/// line of a wrapped label out of its box. Wrapping may break Japanese text
 /// between any two characters. A stretched picture is scaled pixel by pixel,
 /// so the small icon stays crisp.
 class Label : public QLabel

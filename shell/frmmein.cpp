@@ -5,6 +5,7 @@
 #include "quiz/frmtime2.h"
 #include "screens/layout.h"
 #include "shell/forms.h"
+#include "shell/runtime.h"
 
 namespace poniruka {
 
@@ -17,7 +18,6 @@ void FrmMein::wire()
     onClick("cmdend", [this] { cmdend_Click(); });
 }
 
-// The exercise opens before the menu goes, so the program never stands without a screen.
 void FrmMein::cmdhiku_Click()
 {
     rt.Show(m_forms.frmtime());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/runtime.h"
+#include "shell/form.h"
 
 namespace poniruka {
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Number reading and writing, and the 16-colour palette.
-#include "shell/runtime.h"
+#include "shell/numbers.h"
+
+#include <QColor>
 
 #include <array>
 #include <charconv>

@@ -3,6 +3,7 @@
 
 #include "appinfo.h"
 #include "shell/commandline.h"
+#include "shell/form.h"
 #include "shell/formbuilder.h"
 #include "shell/formwidgets.h"
 #include "shell/random.h"

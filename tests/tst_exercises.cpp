@@ -18,15 +18,15 @@ using namespace poniruka::test;
 
 namespace {
 
-using L = QStringList;
+using Texts = QStringList;
 const QString frmtime = QStringLiteral("frmtime");
 const QString frmtime2 = QStringLiteral("frmtime2");
-const L fourEmpty {"", "", "", ""};
-const L noBoxes {"", ""};
+const Texts fourEmpty {"", "", "", ""};
+const Texts noBoxes {"", ""};
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 128);
 
-L answerShown(int ji3, int hun3)
+Texts answerShown(int ji3, int hun3)
 {
     return {QString::number(ji3), "じ", QString::number(hun3), "ふん"};
 }
@@ -89,16 +89,16 @@ public:
         return typed;
     }
 
-    L texts(std::initializer_list<const char *> names)
+    Texts texts(std::initializer_list<const char *> names)
     {
-        L texts;
+        Texts texts;
         for (const char *name : names)
             texts << exercise.control(name)->property("text").toString();
         return texts;
     }
-    L problem() { return texts({"lblji1", "lblhun1", "lblji2", "lblhun2"}); }
-    L display() { return texts({"lblji3", "lbltime4", "lblhun3", "lblmm4"}); }
-    L boxes() { return texts({"txtji3", "txthun3"}); }
+    Texts problem() { return texts({"lblji1", "lblhun1", "lblji2", "lblhun2"}); }
+    Texts display() { return texts({"lblji3", "lbltime4", "lblhun3", "lblmm4"}); }
+    Texts boxes() { return texts({"txtji3", "txthun3"}); }
     QString verdict() { return texts({"lblseikai"}).front(); }
     QColor colour() { return exercise.control("lblseikai")->palette().color(QPalette::WindowText); }
     QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
@@ -130,7 +130,7 @@ public:
     FakeWorld world;
     Program program;
     QuizForm &exercise;
-    L journal;
+    Texts journal;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -165,7 +165,7 @@ void TestExercises::answers_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QList<int>>("drawn"); // ji1, hun1, ji2, hun2
-    QTest::addColumn<L>("shown");          // lblji1, lblhun1, lblji2, lblhun2
+    QTest::addColumn<Texts>("shown");      // lblji1, lblhun1, lblji2, lblhun2
     QTest::addColumn<QList<int>>("answer");
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("minutes");
@@ -175,7 +175,7 @@ void TestExercises::answers_data()
     {
         QString screen;
         QList<int> drawn;
-        L shown;
+        Texts shown;
         QList<int> answer;
     };
     const auto worked = [](const char *name, const Problem &p) {
@@ -215,7 +215,7 @@ void TestExercises::answers()
 {
     QFETCH(QString, screen);
     QFETCH(QList<int>, drawn);
-    QFETCH(L, shown);
+    QFETCH(Texts, shown);
     QFETCH(QList<int>, answer);
     QFETCH(QString, hours);
     QFETCH(QString, minutes);
@@ -245,13 +245,13 @@ void TestExercises::answers()
     QVERIFY(s.answer(hours, minutes));
     const QString verdict = right ? QStringLiteral("せいかい") : QStringLiteral("ちがうよ");
     const QColor colour = right ? red : blue;
-    const L display = right ? answerShown(answer[0], answer[1]) : fourEmpty;
+    const Texts display = right ? answerShown(answer[0], answer[1]) : fourEmpty;
     QCOMPARE(s.state(), drawn + answer);
     QCOMPARE(s.problem(), shown);
     QCOMPARE(s.verdict(), verdict);
     QCOMPARE(s.colour(), colour);
     QCOMPARE(s.display(), display);
-    QCOMPARE(s.boxes(), (right ? L {hours, minutes} : noBoxes));
+    QCOMPARE(s.boxes(), (right ? Texts {hours, minutes} : noBoxes));
     QCOMPARE(s.focused(), QStringLiteral("cmdok"));
     QCOMPARE(s.world.messages->shown.size(), std::size_t(1));
 
@@ -264,7 +264,7 @@ void TestExercises::answers()
     QCOMPARE(s.colour(), colour);
     QCOMPARE(s.display(), display);
 
-    const L other = right ? L {"99", "99"} : L {QString::number(answer[0]), QString::number(answer[1])};
+    const Texts other = right ? Texts {"99", "99"} : Texts {QString::number(answer[0]), QString::number(answer[1])};
     QVERIFY(s.answer(other[0], other[1]));
     QCOMPARE(s.verdict(), right ? QStringLiteral("ちがうよ") : QStringLiteral("せいかい"));
     QCOMPARE(s.colour(), right ? blue : red);
@@ -292,10 +292,10 @@ void TestExercises::beforeAnyProblemTheAnswerIsZero()
     }
     Session s(frmtime2);
     QVERIFY(s.open());
-    L problemWithMessage;
+    Texts problemWithMessage;
     s.world.messages->onShow = [&] { problemWithMessage = s.problem(); };
     QVERIFY(s.answer("", ""));
-    QCOMPARE(problemWithMessage, L({"0", "0", "0", "0"}));
+    QCOMPARE(problemWithMessage, Texts({"0", "0", "0", "0"}));
 }
 
 void TestExercises::realDrawsStayInRange_data()
@@ -320,7 +320,7 @@ void TestExercises::realDrawsStayInRange()
         hours.insert({q[0], q[2]});
         minutes.insert({q[1], q[3]});
         if (screen == frmtime2) {
-            const L p = s.problem();
+            const Texts p = s.problem();
             QVERIFY2(p[0].toInt() >= p[2].toInt() && p[1].toInt() >= p[3].toInt(), qPrintable(p.join(' ')));
             QVERIFY(q[4] >= 0 && q[4] <= 4 && q[5] >= 0 && q[5] <= 57);
         } else {
@@ -344,14 +344,14 @@ void TestExercises::stepsRunInOrder()
 
     s.pose({2, 10, 4, 30});
     QCOMPARE(s.journal,
-        L({"focus txthun3, ji1 5", "empty txtji3, verdict ''", "empty txthun3, verdict ''", "Randomize", "Rnd", "Rnd",
-            "Rnd", "Rnd"}));
+        Texts({"focus txthun3, ji1 5", "empty txtji3, verdict ''", "empty txthun3, verdict ''", "Randomize", "Rnd",
+            "Rnd", "Rnd", "Rnd"}));
 
     QVERIFY(s.type("txtji3", "9") && s.type("txthun3", "9"));
     s.journal.clear();
     s.press("cmdok");
     QCOMPARE(s.journal,
-        L({"colour #000080, verdict '', boxes 9 9, display    ", "empty txtji3, verdict ''",
+        Texts({"colour #000080, verdict '', boxes 9 9, display    ", "empty txtji3, verdict ''",
             "empty txthun3, verdict ''"}));
 
     QVERIFY(s.answer("2", "20"));
@@ -360,7 +360,7 @@ void TestExercises::stepsRunInOrder()
     QVERIFY(s.type("txtji3", "") && s.type("txthun3", ""));
     s.journal.clear();
     s.press("cmdok");
-    QCOMPARE(s.journal, L({"message, problem 4 30 2 10, focus cmdok", "focus txthun3, ji1 2"}));
+    QCOMPARE(s.journal, Texts({"message, problem 4 30 2 10, focus cmdok", "focus txthun3, ji1 2"}));
 }
 
 QTEST_MAIN(TestExercises)

@@ -15,6 +15,8 @@
 using namespace poniruka;
 using namespace poniruka::test;
 
+Q_DECLARE_METATYPE(AppInfo)
+
 namespace {
 
 using Loaded = std::vector<Form *>;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "shell/numbers.h"
 #include "shell/random.h"
-#include "shell/runtime.h"
+
+#include <QColor>
 
 #include <QTest>
 

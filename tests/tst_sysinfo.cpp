@@ -15,7 +15,7 @@ using namespace poniruka;
 
 namespace {
 
-using L = QByteArrayList;
+using ByteTexts = QByteArrayList;
 const std::string pathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const QByteArray unavailable = "現時点ではｼｽﾃﾑ情報を使用できません";
@@ -39,8 +39,8 @@ Stored text(const QByteArray &value, std::uint32_t type = Registry::Text)
 class Outside final : public SysInfoLauncher::Files, public SysInfoLauncher::Programs, public SysInfoLauncher::Messages
 {
 public:
-    L files;
-    L calls;
+    ByteTexts files;
+    ByteTexts calls;
     QList<int> styles;
     bool outOfMemory = false;
 
@@ -61,7 +61,8 @@ public:
     void MsgBox(const std::string &prompt) override { calls << QByteArray::fromStdString(prompt); }
 };
 
-struct Bench
+/// The launcher on a fake registry and a fake outside world.
+struct Fixture
 {
     FakeRegistry registry;
     Outside outside;
@@ -101,9 +102,9 @@ void TestSysInfo::startSysInfo_data()
 {
     QTest::addColumn<Stored>("location1");
     QTest::addColumn<Stored>("location2");
-    QTest::addColumn<L>("files");
+    QTest::addColumn<ByteTexts>("files");
     QTest::addColumn<int>("keysOpened");
-    QTest::addColumn<L>("calls");
+    QTest::addColumn<ByteTexts>("calls");
 
     const QByteArray path = "C:\\\x83\x56\x83\x58\\msinfo32.exe"; // bytes above 127 in the system's code page
     const QByteArray folder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
@@ -112,33 +113,36 @@ void TestSysInfo::startSysInfo_data()
     const QByteArray backslashed = "C:\\MSInfo\\\\MSINFO32.EXE";
     // clang-format off
     QTest::newRow("location 1 started unconverted, location 2 never read")
-        << text(path) << text(folder) << L {path, inFolder} << 1 << L {"Shell " + path};
+        << text(path) << text(folder) << ByteTexts {path, inFolder} << 1 << ByteTexts {"Shell " + path};
     QTest::newRow("location 1 of 1024 bytes without terminator is read whole")
-        << Stored {Registry::Text, long1024} << Stored {} << L {long1024} << 1 << L {"Shell " + long1024};
+        << Stored {Registry::Text, long1024} << Stored {} << ByteTexts {long1024} << 1
+        << ByteTexts {"Shell " + long1024};
     QTest::newRow("location 1 longer than 1024 bytes counts as absent")
-        << text(long1024) << text(folder) << L {long1024, inFolder} << 2 << L {"Dir " + inFolder, "Shell " + inFolder};
+        << text(long1024) << text(folder) << ByteTexts {long1024, inFolder} << 2
+        << ByteTexts {"Dir " + inFolder, "Shell " + inFolder};
     QTest::newRow("location 1 refusing write access counts as absent")
-        << Stored {Registry::Text, path + '\0', true} << text(folder) << L {path, inFolder} << 2
-        << L {"Dir " + inFolder, "Shell " + inFolder};
+        << Stored {Registry::Text, path + '\0', true} << text(folder) << ByteTexts {path, inFolder} << 2
+        << ByteTexts {"Dir " + inFolder, "Shell " + inFolder};
     QTest::newRow("location 1 program that cannot start")
-        << text(path) << text(folder) << L {inFolder} << 1 << L {"Shell " + path, unavailable};
+        << text(path) << text(folder) << ByteTexts {inFolder} << 1 << ByteTexts {"Shell " + path, unavailable};
     QTest::newRow("location 1 empty value is an error, location 2 never read")
-        << Stored {Registry::Text, ""} << text(folder) << L {inFolder} << 1 << L {unavailable};
+        << Stored {Registry::Text, ""} << text(folder) << ByteTexts {inFolder} << 1 << ByteTexts {unavailable};
     QTest::newRow("location 1 expandable text starts an empty command")
-        << text(path, Registry::ExpandableText) << text(folder) << L {inFolder} << 1 << L {"Shell ", unavailable};
+        << text(path, Registry::ExpandableText) << text(folder) << ByteTexts {inFolder} << 1
+        << ByteTexts {"Shell ", unavailable};
     QTest::newRow("location 1 number started as its digits")
-        << Stored {Registry::Number, QByteArray("\x01\0\0\0", 4)} << Stored {} << L {} << 1
-        << L {"Shell 1", unavailable};
+        << Stored {Registry::Number, QByteArray("\x01\0\0\0", 4)} << Stored {} << ByteTexts {} << 1
+        << ByteTexts {"Shell 1", unavailable};
     QTest::newRow("location 2 folder ending in a backslash gets a second one")
-        << Stored {} << text("C:\\MSInfo\\") << L {backslashed} << 2
-        << L {"Dir " + backslashed, "Shell " + backslashed};
+        << Stored {} << text("C:\\MSInfo\\") << ByteTexts {backslashed} << 2
+        << ByteTexts {"Dir " + backslashed, "Shell " + backslashed};
     QTest::newRow("location 2 folder without the program file")
-        << Stored {} << text(folder) << L {} << 2 << L {"Dir " + inFolder, unavailable};
+        << Stored {} << text(folder) << ByteTexts {} << 2 << ByteTexts {"Dir " + inFolder, unavailable};
     QTest::newRow("location 2 expandable text leaves the emptied text of the first read")
-        << Stored {} << text(folder, Registry::ExpandableText) << L {"\\MSINFO32.EXE"} << 2
-        << L {"Dir \\MSINFO32.EXE", "Shell \\MSINFO32.EXE"};
+        << Stored {} << text(folder, Registry::ExpandableText) << ByteTexts {"\\MSINFO32.EXE"} << 2
+        << ByteTexts {"Dir \\MSINFO32.EXE", "Shell \\MSINFO32.EXE"};
     QTest::newRow("both locations absent")
-        << Stored {} << Stored {} << L {} << 2 << L {unavailable};
+        << Stored {} << Stored {} << ByteTexts {} << 2 << ByteTexts {unavailable};
     // clang-format on
 }
 
@@ -148,58 +152,59 @@ void TestSysInfo::startSysInfo()
 {
     QFETCH(Stored, location1);
     QFETCH(Stored, location2);
-    QFETCH(L, files);
-    Bench b;
-    b.store(pathKey, "PATH", location1);
-    b.store(folderKey, "MSINFO", location2);
-    b.outside.files = files;
+    QFETCH(ByteTexts, files);
+    Fixture f;
+    f.store(pathKey, "PATH", location1);
+    f.store(folderKey, "MSINFO", location2);
+    f.outside.files = files;
 
-    b.launcher.StartSysInfo();
-    QTEST(int(b.registry.opens.size()), "keysOpened");
-    QTEST(b.outside.calls, "calls");
-    for (const FakeRegistry::Open &open : b.registry.opens) {
+    f.launcher.StartSysInfo();
+    QTEST(int(f.registry.opens.size()), "keysOpened");
+    QTEST(f.outside.calls, "calls");
+    for (const FakeRegistry::Open &open : f.registry.opens) {
         QCOMPARE(open.root, 0x80000002u);
         QCOMPARE(open.options, 0u);
         QCOMPARE(open.access, 0x2003Fu);
     }
-    for (const std::uint32_t size : b.registry.querySizes)
+    for (const std::uint32_t size : f.registry.querySizes)
         QCOMPARE(size, 1024u);
-    QCOMPARE(b.outside.styles, QList<int>(b.outside.styles.size(), 1));
-    QVERIFY(b.registry.everyKeyClosedOnce());
+    QCOMPARE(f.outside.styles, QList<int>(f.outside.styles.size(), 1));
+    QVERIFY(f.registry.everyKeyClosedOnce());
 }
 
 // Every press reads the registry again, from an empty program path.
 void TestSysInfo::pressesRememberNothing()
 {
-    Bench b;
-    b.store(pathKey, "PATH", text("C:\\first\\msinfo32.exe"));
-    b.outside.files = {"C:\\first\\msinfo32.exe", "\\MSINFO32.EXE", "C:\\first\\msinfo32.exe\\MSINFO32.EXE"};
-    b.launcher.StartSysInfo();
+    Fixture f;
+    f.store(pathKey, "PATH", text("C:\\first\\msinfo32.exe"));
+    f.outside.files = {"C:\\first\\msinfo32.exe", "\\MSINFO32.EXE", "C:\\first\\msinfo32.exe\\MSINFO32.EXE"};
+    f.launcher.StartSysInfo();
     // A value of this type leaves the path as it was: one kept from the first press would show in the lookup.
-    b.registry.keys.erase(pathKey);
-    b.store(folderKey, "MSINFO", text("C:\\MSInfo", Registry::ExpandableText));
-    b.launcher.StartSysInfo();
+    f.registry.keys.erase(pathKey);
+    f.store(folderKey, "MSINFO", text("C:\\MSInfo", Registry::ExpandableText));
+    f.launcher.StartSysInfo();
 
-    QCOMPARE(b.outside.calls, L({"Shell C:\\first\\msinfo32.exe", "Dir \\MSINFO32.EXE", "Shell \\MSINFO32.EXE"}));
-    QCOMPARE(b.registry.opens.size(), std::size_t(3));
-    QVERIFY(b.registry.everyKeyClosedOnce());
+    QCOMPARE(
+        f.outside.calls, ByteTexts({"Shell C:\\first\\msinfo32.exe", "Dir \\MSINFO32.EXE", "Shell \\MSINFO32.EXE"}));
+    QCOMPARE(f.registry.opens.size(), std::size_t(3));
+    QVERIFY(f.registry.everyKeyClosedOnce());
 }
 
 // Whatever fails inside a press, nothing escapes and the message shows: a registry function that cannot be bound
 // (its key closed all the same), a start that runs out of memory.
 void TestSysInfo::failureInsideIsTrapped()
 {
-    Bench b;
-    b.store(pathKey, "PATH", text("C:\\msinfo32.exe"));
-    b.outside.files = {"C:\\msinfo32.exe"};
-    b.registry.queryThrows = true;
-    QVERIFY_THROWS_NO_EXCEPTION(b.launcher.StartSysInfo());
-    b.registry.queryThrows = false;
-    b.outside.outOfMemory = true;
-    QVERIFY_THROWS_NO_EXCEPTION(b.launcher.StartSysInfo());
+    Fixture f;
+    f.store(pathKey, "PATH", text("C:\\msinfo32.exe"));
+    f.outside.files = {"C:\\msinfo32.exe"};
+    f.registry.queryThrows = true;
+    QVERIFY_THROWS_NO_EXCEPTION(f.launcher.StartSysInfo());
+    f.registry.queryThrows = false;
+    f.outside.outOfMemory = true;
+    QVERIFY_THROWS_NO_EXCEPTION(f.launcher.StartSysInfo());
 
-    QCOMPARE(b.outside.calls, L({unavailable, "Shell C:\\msinfo32.exe", unavailable}));
-    QVERIFY(b.registry.everyKeyClosedOnce());
+    QCOMPARE(f.outside.calls, ByteTexts({unavailable, "Shell C:\\msinfo32.exe", unavailable}));
+    QVERIFY(f.registry.everyKeyClosedOnce());
 }
 
 void TestSysInfo::getKeyValue_data()
@@ -222,18 +227,18 @@ void TestSysInfo::getKeyValue_data()
 void TestSysInfo::getKeyValue()
 {
     QFETCH(Stored, stored);
-    Bench b;
-    b.store("SOFTWARE\\Test", "Value", stored);
+    Fixture f;
+    f.store("SOFTWARE\\Test", "Value", stored);
     std::string value = "old";
     bool found = false;
     try {
-        found = b.launcher.GetKeyValue(Registry::LocalMachine, "SOFTWARE\\Test", "Value", value);
+        found = f.launcher.GetKeyValue(Registry::LocalMachine, "SOFTWARE\\Test", "Value", value);
     } catch (const RuntimeError &error) {
         value = "error " + std::to_string(error.code());
     }
     QTEST(found, "found");
     QTEST(QByteArray::fromStdString(value), "after");
-    QVERIFY(b.registry.everyKeyClosedOnce());
+    QVERIFY(f.registry.everyKeyClosedOnce());
 }
 
 #ifndef Q_OS_WIN
