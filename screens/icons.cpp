@@ -10,6 +10,18 @@ namespace poniruka {
 
 using layout::Picture;
 
+namespace {
+
+QIcon bothSizes(const char *const *large, const char *const *small)
+{
+    QIcon result;
+    result.addPixmap(QPixmap(large));
+    result.addPixmap(QPixmap(small));
+    return result;
+}
+
+} // namespace
+
 QPixmap picture(Picture which)
 {
     switch (which) {
@@ -25,20 +37,22 @@ QPixmap picture(Picture which)
 
 QIcon icon(Picture which)
 {
-    QIcon result;
+    // Each icon is built once and shared: Qt caches an icon's scaled pictures
+    // under the icon's own identity, so a fresh icon on every load of a screen
+    // would leave a new, never reused copy behind each time.
     switch (which) {
-    case Picture::Clock:
-        result.addPixmap(QPixmap(clock32_xpm));
-        result.addPixmap(QPixmap(clock16_xpm));
-        break;
-    case Picture::Pendulum:
-        result.addPixmap(QPixmap(pendulum32_xpm));
-        result.addPixmap(QPixmap(pendulum16_xpm));
-        break;
+    case Picture::Clock: {
+        static const QIcon clock = bothSizes(clock32_xpm, clock16_xpm);
+        return clock;
+    }
+    case Picture::Pendulum: {
+        static const QIcon pendulum = bothSizes(pendulum32_xpm, pendulum16_xpm);
+        return pendulum;
+    }
     case Picture::None:
         break;
     }
-    return result;
+    return {};
 }
 
 QCursor pointer(Picture which)

@@ -56,14 +56,18 @@ Qt::WindowFlags windowFlags(const Window &w)
     return flags;
 }
 
-// A window without an icon of its own would show the program's.
+// A window without an icon of its own would show the program's. Built once,
+// like the pictures' icons: a fresh icon leaves a copy in Qt's pixmap cache.
 QIcon windowIcon(Picture which)
 {
     if (which != Picture::None)
         return icon(which);
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
+    static const QIcon none = [] {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        return QIcon(blank);
+    }();
+    return none;
 }
 
 void setColours(QWidget *widget, const Control &c)
@@ -179,12 +183,8 @@ FormWindow *buildWindow(const Screen &screen)
         window->resize(interior);
     else
         window->setFixedSize(interior);
-    if (w.back) {
-        QPalette pal = window->palette();
-        pal.setColor(QPalette::Window, colour(*w.back));
-        window->setPalette(pal);
-        window->setAutoFillBackground(true);
-    }
+    if (w.back)
+        window->setBackground(colour(*w.back));
     window->setWindowIcon(windowIcon(w.icon));
     if (w.pointer != Picture::None)
         window->setCursor(pointer(w.pointer));
