@@ -174,12 +174,8 @@ FormWindow *buildWindow(const Screen &screen)
         window->resize(interior);
     else
         window->setFixedSize(interior);
-    if (w.back) {
-        QPalette pal = window->palette();
-        pal.setColor(QPalette::Window, colour(*w.back));
-        window->setPalette(pal);
-        window->setAutoFillBackground(true);
-    }
+    if (w.back)
+        window->setBackground(colour(*w.back));
     window->setWindowIcon(icon(w.icon)); // for none, a transparent one: not the program's
     if (w.pointer != Picture::None)
         window->setCursor(pointer(w.pointer));

@@ -31,6 +31,18 @@ void FormWindow::setEscapeButton(QAbstractButton *button)
     m_escapeButton = button;
 }
 
+void FormWindow::setBackground(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+void FormWindow::paintEvent(QPaintEvent *event)
+{
+    if (m_background.isValid())
+        QPainter(this).fillRect(event->rect(), m_background);
+}
+
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     // The screen decides: unloading it destroys the window.

@@ -6,6 +6,7 @@
 // Esc buttons, labels and frames that report clicks on their own surface
 // only, and a drawn line.
 
+#include <QColor>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -29,6 +30,10 @@ public:
     void setEnterButton(QAbstractButton *button);
     /// Esc presses this button wherever the focus is.
     void setEscapeButton(QAbstractButton *button);
+    /// Paints the window in this colour. Its palette stays the application's:
+    /// the style caches each button's look under its palette's identity, so a
+    /// fresh palette on every load would leave new copies behind each time.
+    void setBackground(const QColor &colour);
 
 Q_SIGNALS:
     /// The user asked to close the window; it stays open until the screen unloads.
@@ -39,12 +44,14 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool pressKeyButton(const QKeyEvent *event);
 
     bool m_keyPreview = false;
+    QColor m_background;
     QPointer<QAbstractButton> m_enterButton;
     QPointer<QAbstractButton> m_escapeButton;
 };

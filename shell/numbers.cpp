@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace poniruka {
@@ -88,7 +89,7 @@ double Val(const QString &text)
         return 0.0;
 
     // An exponent counts only when at least one digit follows its letter.
-    long exponent = 0;
+    std::int64_t exponent = 0;
     const QChar e = in.peek().toUpper();
     if (e == u'E' || e == u'D') {
         const qsizetype mark = in.pos();
@@ -100,8 +101,10 @@ double Val(const QString &text)
         }
         if (isDigit(in.peek())) {
             while (isDigit(in.peek())) {
-                // Far beyond any double; saturating keeps the arithmetic safe.
-                exponent = std::min(exponent * 10 + (in.peek().unicode() - u'0'), 1'000'000L);
+                // Saturating keeps the arithmetic safe. The bound is far beyond
+                // any double, even where a text's worth of leading zeros moves
+                // the first digit down.
+                exponent = std::min(exponent * 10 + (in.peek().unicode() - u'0'), std::int64_t(1'000'000'000'000'000));
                 in.take();
             }
             if (negativeExponent)
@@ -120,14 +123,14 @@ double Val(const QString &text)
         // Too large or too small for a double: which one depends on where the
         // first significant digit stands.
         const auto firstInt = intDigits.find_first_not_of('0');
-        long magnitude;
+        std::int64_t magnitude;
         if (firstInt != std::string::npos) {
-            magnitude = long(intDigits.size() - firstInt) + exponent;
+            magnitude = std::int64_t(intDigits.size() - firstInt) + exponent;
         } else {
             const auto firstFrac = fracDigits.find_first_not_of('0');
             if (firstFrac == std::string::npos)
                 return 0.0;
-            magnitude = -long(firstFrac) + exponent;
+            magnitude = -std::int64_t(firstFrac) + exponent;
         }
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }

@@ -9,15 +9,7 @@
 #     program, 20 times out of 20.
 # Usage: e2e_walkthrough.sh PATH-TO-PONIRUKA PATH-TO-CLOSENEWWINDOW
 set -euo pipefail
-
-work=$(mktemp -d)
-pids=()
-cleanup()
-{
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../tools/xvfb.sh"
 
 # The program runs from a folder of the test's own.
 cp "$1" "$work/poniruka"
@@ -29,27 +21,14 @@ fail()
     exit 1
 }
 
-# Xvfb picks a free display and writes its number.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb || fail "Xvfb did not start"
 export LANG=C.UTF-8
 
 # The id of the first visible window that `xdotool search` finds with these
 # options, waiting for it to appear.
 found()
 {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window $*"
+    find_window "$@" || fail "no window $*"
 }
 
 # The window with exactly this title; the splash of the program with this process id.

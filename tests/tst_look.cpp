@@ -337,7 +337,9 @@ void TestLook::resizedAndLoadedAgain_data()
 
 // Only a sizable window takes a new size, and its controls keep their places;
 // closed and loaded again, a changed screen looks exactly as at its first
-// load, its verdict red (255, 0, 0) whatever colour it had.
+// load, its verdict red (255, 0, 0) whatever colour it had. It reuses its
+// icon and its buttons' palette: Qt keeps pictures of both under their
+// identity, and new ones on every load filled the memory.
 void TestLook::resizedAndLoadedAgain()
 {
     QFETCH(QString, screen);
@@ -346,6 +348,10 @@ void TestLook::resizedAndLoadedAgain()
     QWidget *window = s.form.window();
     QVERIFY(s.active());
     const QImage first = window->grab().toImage();
+    const auto cacheKeys = [&] {
+        return std::pair(window->windowIcon().cacheKey(), window->findChild<QPushButton *>()->palette().cacheKey());
+    };
+    const auto firstKeys = cacheKeys();
     for (QWidget *control : window->findChildren<QWidget *>()) {
         control->setProperty("text", QStringLiteral("12"));
         control->setPalette(QPalette(Qt::blue));
@@ -368,6 +374,7 @@ void TestLook::resizedAndLoadedAgain()
     window = s.form.window();
     QVERIFY(s.active());
     QCOMPARE(window->grab().toImage(), first);
+    QCOMPARE(cacheKeys(), firstKeys);
     if (auto *verdict = window->findChild<Label *>(QStringLiteral("lblseikai")))
         QCOMPARE(verdict->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }

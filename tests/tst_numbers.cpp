@@ -69,6 +69,8 @@ void TestNumbers::val_data()
     QTest::newRow("1e999 is infinite") << "1e999" << infinity;
     QTest::newRow("four hundred nines are infinite") << QString(400, u'9') << infinity;
     QTest::newRow("negative, exponent beyond any integer") << "-1e99999999999999999999" << -infinity;
+    QTest::newRow("exponent larger than a megabyte of leading zeros")
+        << "0." + QString(1'200'000, u'0') + "1e1500000" << infinity;
 }
 
 // Typed text reads as its leading number; one too large for a double is infinite, equal to no whole number.
