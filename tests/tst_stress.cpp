@@ -4,6 +4,7 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "quiz/quizsteps.h"
+#include "shell/numbers.h"
 #include "shell/frmmein.h"
 
 #include <QClipboard>
