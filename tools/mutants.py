@@ -33,6 +33,7 @@ import fnmatch
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -278,6 +279,8 @@ def failed_tests(ctest_output):
 
 
 def main():
+    # Stopped from outside, the script still takes its fault out of the scratch copy.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("mutants: stopped"))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("names", nargs="*", help="mutants to run (shell-style patterns); all when none")
     parser.add_argument("--check", action="store_true", help="only check that no mutant is stale")
