@@ -34,6 +34,7 @@ public:
     /// the style caches each button's look under its palette's identity, so a
     /// fresh palette on every load would leave new copies behind each time.
     void setBackground(const QColor &colour);
+    QColor background() const { return m_background; }
 
 Q_SIGNALS:
     /// The user asked to close the window; it stays open until the screen unloads.
