@@ -4,8 +4,8 @@
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "quiz/quizsteps.h"
-#include "shell/numbers.h"
 #include "shell/frmmein.h"
+#include "shell/numbers.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
