@@ -77,7 +77,7 @@ id=$(window "$menu")
 click "$id" 120 40 # なんじになる？１
 id=$(window "$time1")
 gone "$menu"
-click "$id" 523 21 # バージョン
+click "$id" 380 14 # バージョン
 box=$(window "$about")
 xdotool windowmove "$box" 0 0 # out of the way, as a child would drag it
 click "$id" 344 144 # メニュー
