@@ -144,9 +144,9 @@ CATALOGUE = [
     Mutant("tab-order-reversed", "[](const auto &a, const auto &b) { return a.first < b.first; }",
            "[](const auto &a, const auto &b) { return a.first > b.first; }",
            "Tab walks the screen backwards and the focus starts on the last control"),
-    Mutant("point-sizes-rounded", "result.setPointSizeF(font.points);",
-           "result.setPointSize(qRound(font.points));",
-           "9.75 pt and 20.25 pt texts are drawn at 10 pt and 20 pt"),
+    Mutant("sizes-follow-font-dpi", "result.setPixelSize(int(std::lround(font.points * 96 / 72)));",
+           "result.setPointSizeF(font.points);",
+           "at a font DPI of 120 the texts outgrow their boxes"),
     Mutant("no-bold", "result.setWeight(QFont::Weight(font.weight));", "result.setWeight(QFont::Normal);",
            "the numbers and the verdict lose their bold"),
     Mutant("pop-face-lost", 'Substitute {"HGS創英角ﾎﾟｯﾌﾟ体", "Reggae One"},',
@@ -195,9 +195,9 @@ CATALOGUE = [
     Mutant("unavailable-full-width", 'unavailableMessage = "現時点ではｼｽﾃﾑ情報を使用できません"',
            'unavailableMessage = "現時点ではシステム情報を使用できません"',
            "the message when system information is unavailable is in full-width katakana"),
-    Mutant("gnome-before-kde", '"kinfocenter",\n    "gnome-system-monitor",',
-           '"gnome-system-monitor",\n    "kinfocenter",',
-           "on a KDE desktop with GNOME's monitor installed, the wrong program starts"),
+    Mutant("hardinfo-before-kde", '{"kinfocenter", ""},\n        {"hardinfo2", ""},',
+           '{"hardinfo2", ""},\n        {"kinfocenter", ""},',
+           "on a KDE desktop with hardinfo2 installed, the wrong program starts"),
     # screens/: the layout tables
     Mutant("splash-timer-ten-seconds", ".kind = Kind::Timer, .container = \"Frame1\", .interval = 1000}",
            ".kind = Kind::Timer, .container = \"Frame1\", .interval = 10000}",
@@ -209,8 +209,8 @@ CATALOGUE = [
     Mutant("enter-goes-to-menu", "c.escapeKey = difference && q.differenceKey == Key::Escape;",
            "c.enterKey = difference && q.differenceKey == Key::Escape;",
            "Enter in an answer box of frmtime2 goes back to the menu"),
-    Mutant("about-without-esc", ".tab = 0, .enterKey = true, .escapeKey = true}",
-           ".tab = 0, .enterKey = true}",
+    Mutant("about-without-esc", ".enterKey = true, .escapeKey = true,",
+           ".enterKey = true,",
            "Esc no longer closes the about box"),
     Mutant("blank-lost-in-bars", '"| |",', '"||",',
            "the bar under the sum loses its blank"),
@@ -271,6 +271,7 @@ def sync(repo, scratch, files):
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(source, target)  # stamped now, so that the build sees the change
+        shutil.copymode(source, target)  # scripts the suite runs stay executable
 
 
 def failed_tests(ctest_output):
