@@ -108,11 +108,10 @@ private Q_SLOTS:
         QFETCH(QPoint, at);
         QFETCH(QString, next);
         Session s;
-        QCOMPARE(s.splash.control<QLabel>("lblVersion")->text(), "Version 1.0.0");
-        QCOMPARE(s.splash.control<QLabel>("lblProductName")->text(), "ぽにるか");
+        QCOMPARE(s.splash.control<QLabel>("lblVersion")->text() + s.splash.control<QLabel>("lblProductName")->text(),
+            "Version 1.0.0ぽにるか");
         QPointer<QTimer> timer = s.splash.control<QTimer>("tmrinfo");
-        QCOMPARE(timer->interval(), 1000);
-        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QVERIFY(timer->interval() == 1000 && timer->timerType() == Qt::PreciseTimer); // a second is a second
         if (key)
             QTest::keyClick(s.splash.window(), Qt::Key(key));
         else if (control == "tmrinfo")
@@ -131,9 +130,7 @@ private Q_SLOTS:
     {
         Session s;
         s.program.runtime().run([] { throw RuntimeError::of(RuntimeError::Overflow); });
-        QCOMPARE(s.world.messages->shown.size(), std::size_t(1));
-        QCOMPARE(s.world.messages->shown[0].title, "ぽにるか");
-        QCOMPARE(s.world.messages->shown[0].prompt, "オーバーフローしました。");
+        QCOMPARE(s.world.messages->shown, QStringList("ぽにるか: オーバーフローしました。"));
         QVERIFY(s.loaded().empty());
         QVERIFY(s.status() > 0);
     }
@@ -215,9 +212,7 @@ private Q_SLOTS:
             (two ? Texts(4, "0") : Texts(4)) + written(0, 0) << "せいかい");
         // Empty boxes bring the message and the cursor to the minutes box, and nothing else.
         s.answer("", "");
-        QCOMPARE(s.world.messages->shown.size(), std::size_t(1));
-        QCOMPARE(s.world.messages->shown[0].title + ": " + s.world.messages->shown[0].prompt,
-            "ぽにるか: こたえがはいっていないよ");
+        QCOMPARE(s.world.messages->shown, QStringList("ぽにるか: こたえがはいっていないよ"));
         QCOMPARE(s.focused(), "txthun3");
         QCOMPARE(s.display() << s.text("lblseikai"), written(0, 0) << "せいかい");
         // The one about box stays beside the exercise and the menu.

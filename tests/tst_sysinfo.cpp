@@ -26,10 +26,9 @@ struct Stored
 };
 
 /// A text as the registry stores it, with its terminating zero byte.
-Stored text(const QByteArray &value, std::uint32_t type = Registry::Text)
-{
-    return {type, value + '\0'};
-}
+const auto text = [](const QByteArray &value, std::uint32_t type = Registry::Text) {
+    return Stored {type, value + '\0'};
+};
 
 /// The registry's two locations, the file lookup, the program start and the message box, writing their calls into one
 /// list. Only path, inFolder and x1024 exist as files, and only they start.
@@ -82,47 +81,44 @@ Q_DECLARE_METATYPE(Stored)
 class TestSysInfo : public QObject
 {
     Q_OBJECT
-
 private Q_SLOTS:
-    void startSysInfo_data();
-    void startSysInfo();
+    void startSysInfo_data()
+    {
+        QTest::addColumn<Stored>("location1");
+        QTest::addColumn<Stored>("location2");
+        QTest::addColumn<Texts>("calls"); // "Shell 1": a start in a normal window
+        const auto row = [](const char *name, Stored location1, Stored location2, Texts calls) {
+            QTest::newRow(name) << location1 << location2 << calls;
+        };
+        const Texts fromFolder {"Dir " + inFolder, "Shell 1 " + inFolder};
+        row("text at 1: started as stored but its terminator, 2 not read", text(path), text(folder),
+            {"Shell 1 " + path});
+        row("text at 1 of 1024 bytes without terminator", {Registry::Text, x1024}, {}, {"Shell 1 " + x1024});
+        row("text at 1 over 1024 bytes: absent", text(x1024), text(folder), fromFolder);
+        row("key at 1 refusing write access: absent", {Registry::Text, path, true}, text(folder), fromFolder);
+        row("empty value at 1: an error, 2 not read", {Registry::Text, ""}, text(folder), {unavailable});
+        row("expandable text at 1: an empty command, 2 not read", text(path, Registry::ExpandableText), text(folder),
+            {"Shell 1 ", unavailable});
+        row("number at 1: unsigned digits, least significant byte first", {Registry::Number, "\x78\x56\x34\x92"}, {},
+            {"Shell 1 2452903544", unavailable});
+        row("folder at 2 without the program, backslash doubled", {}, text("C:\\"),
+            {"Dir C:\\\\MSINFO32.EXE", unavailable});
+    }
+
+    // A press starts the program the registry names in a normal window, or shows the one message; it never raises,
+    // and it closes every key it opened, once.
+    void startSysInfo()
+    {
+        World world;
+        QFETCH(Stored, location1);
+        QFETCH(Stored, location2);
+        world.at[0] = location1;
+        world.at[1] = location2;
+        SysInfoLauncher(world, world, world, world).StartSysInfo();
+        QTEST(world.calls, "calls");
+        QCOMPARE(world.keysOpen, 0);
+    }
 };
-
-void TestSysInfo::startSysInfo_data()
-{
-    QTest::addColumn<Stored>("location1");
-    QTest::addColumn<Stored>("location2");
-    QTest::addColumn<Texts>("calls"); // "Shell 1": a start in a normal window
-    const auto row = [](const char *name, Stored location1, Stored location2, Texts calls) {
-        QTest::newRow(name) << location1 << location2 << calls;
-    };
-    const Texts fromFolder {"Dir " + inFolder, "Shell 1 " + inFolder};
-    row("text at 1: started as stored but its terminator, 2 not read", text(path), text(folder), {"Shell 1 " + path});
-    row("text at 1 of 1024 bytes without terminator", {Registry::Text, x1024}, {}, {"Shell 1 " + x1024});
-    row("text at 1 over 1024 bytes: absent", text(x1024), text(folder), fromFolder);
-    row("key at 1 refusing write access: absent", {Registry::Text, path, true}, text(folder), fromFolder);
-    row("empty value at 1: an error, 2 not read", {Registry::Text, ""}, text(folder), {unavailable});
-    row("expandable text at 1: an empty command, 2 not read", text(path, Registry::ExpandableText), text(folder),
-        {"Shell 1 ", unavailable});
-    row("number at 1: unsigned digits, least significant byte first", {Registry::Number, "\x78\x56\x34\x92"}, {},
-        {"Shell 1 2452903544", unavailable});
-    row("folder at 2 without the program, backslash doubled", {}, text("C:\\"),
-        {"Dir C:\\\\MSINFO32.EXE", unavailable});
-}
-
-// A press starts the program the registry names in a normal window, or shows the one message; it never raises,
-// and it closes every key it opened, once.
-void TestSysInfo::startSysInfo()
-{
-    World world;
-    QFETCH(Stored, location1);
-    QFETCH(Stored, location2);
-    world.at[0] = location1;
-    world.at[1] = location2;
-    SysInfoLauncher(world, world, world, world).StartSysInfo();
-    QTEST(world.calls, "calls");
-    QCOMPARE(world.keysOpen, 0);
-}
 
 QTEST_GUILESS_MAIN(TestSysInfo)
 #include "tst_sysinfo.moc"
