@@ -72,9 +72,13 @@ private Q_SLOTS:
                     && again->palette().cacheKey() == window->palette().cacheKey(),
                 "icon, pointer and palette shared across loads");
             for (const layout::Control &c : table.controls) {
+                where = c.name;
+                const QRect band(px(c.place.left), px(c.place.top), px(c.place.width) - px(c.place.left), c.lineWidth);
+                const auto on
+                    = [&](const Line *line) { return line->geometry() == band; }; // level, end point not drawn
+                check(c.kind != layout::Kind::Line || std::ranges::any_of(window->findChildren<Line *>(), on), "line");
                 if (c.kind == layout::Kind::Timer || c.kind == layout::Kind::Line)
                     continue;
-                where = c.name;
                 QWidget *w = window->findChild<QWidget *>(QLatin1String(c.name));
                 const QRect place(px(c.place.left), px(c.place.top), px(c.place.width), px(c.place.height));
                 const bool ownSize = c.autoSize && c.kind == layout::Kind::PictureBox; // the picture's size

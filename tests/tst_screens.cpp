@@ -208,8 +208,9 @@ private Q_SLOTS:
         QCOMPARE(s.loaded(), Loaded {s.exercise});
         // Before its own first problem an exercise expects 0 じ 0 ふん, whatever the other one posed.
         s.answer("0", "0");
-        QCOMPARE(s.problem() + s.display() << s.text("lblseikai"),
-            (two ? Texts(4, "0") : Texts(4)) + written(0, 0) << "せいかい");
+        QCOMPARE(s.problem() + s.display() << s.text("lblseikai") << s.text("lblwa"), // the bar, its blank kept
+            (two ? Texts(4, "0") : Texts(4)) + written(0, 0) << "せいかい"
+                                                             << "| |");
         // Empty boxes bring the message and the cursor to the minutes box, and nothing else.
         s.answer("", "");
         QCOMPARE(s.world.messages->shown, QStringList("ぽにるか: こたえがはいっていないよ"));
