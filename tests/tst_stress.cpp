@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fakes.h"
 
+#include "bench/bench.h"
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
 #include "shell/frmmein.h"
@@ -12,20 +13,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <fstream>
 #include <map>
 
 using namespace poniruka;
 
 namespace {
-
-long residentKilobytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long size = 0, resident = 0;
-    statm >> size >> resident;
-    return resident * 4;
-}
 
 // What a child may paste into an answer box; %1 stands for the right number. Every thousandth hours answer is one of
 // the two 1 MB pastes (the box keeps what fits).
@@ -82,15 +74,14 @@ private Q_SLOTS:
             world.messages->shown.clear();
             if (pair % perVisit == perVisit - 1)
                 QTest::mouseClick(exercise.control("cmdmein"), Qt::LeftButton);
-            if (pair % 10 == 9) { // paint, and let unloaded windows go
-                QCoreApplication::processEvents();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            }
+            if (pair % 10 == 9)
+                bench::settle();
             if (pair == pairs / 10)
-                residentAtStart = residentKilobytes();
+                residentAtStart = bench::residentKilobytes();
         }
         qInfo("resident memory after %d presses: %ld KiB; after %d: %ld KiB; %d right, %d wrong, %d empty", pairs / 5,
-            residentAtStart, pairs * 2, residentKilobytes(), verdicts["せいかい"], verdicts["ちがうよ"], verdicts[""]);
+            residentAtStart, pairs * 2, bench::residentKilobytes(), verdicts["せいかい"], verdicts["ちがうよ"],
+            verdicts[""]);
     }
 };
 
