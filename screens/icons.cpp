@@ -3,8 +3,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <map>
 #include <tuple>
@@ -14,19 +12,6 @@ namespace poniruka {
 using layout::Picture;
 
 namespace {
-
-QString source(Picture which)
-{
-    switch (which) {
-    case Picture::Clock:
-        return QStringLiteral(":/poniruka/icons/clock.svg");
-    case Picture::Pendulum:
-        return QStringLiteral(":/poniruka/icons/pendulum.svg");
-    case Picture::None:
-        break;
-    }
-    return {};
-}
 
 /// What has been handed out, kept until the application goes.
 struct Shared
@@ -46,22 +31,7 @@ Shared &shared()
     return *instance;
 }
 
-// Sizes of the program's icon: title bars, taskbars and window switchers, at 100 % and 200 %.
-constexpr int iconSizes[] = {16, 24, 32, 48, 64};
-
 } // namespace
-
-QImage render(Picture which, QSize devicePixels)
-{
-    QSvgRenderer renderer(source(which));
-    if (!renderer.isValid())
-        return {};
-    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(), devicePixels));
-    return image;
-}
 
 QPixmap picture(Picture which, QSize size)
 {
@@ -85,7 +55,7 @@ QIcon icon(Picture which)
         blank.fill(Qt::transparent);
         result.addPixmap(blank);
     } else {
-        for (const int side : iconSizes)
+        for (const int side : iconSides)
             result.addPixmap(QPixmap::fromImage(render(which, {side, side})));
     }
     return result;

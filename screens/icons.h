@@ -11,14 +11,36 @@
 
 namespace poniruka {
 
-/// A picture drawn from its vector source at `devicePixels`, stretched to
-/// fill it; transparent around the clock. For Picture::None, a null image.
+/// A picture at `devicePixels`, stretched to fill it; transparent around the
+/// clock. For Picture::None, a null image. Drawn from its vector source where
+/// the platform has an SVG renderer, from drawings made at build time where
+/// it has not.
 QImage render(layout::Picture which, QSize devicePixels);
+
+/// The file-name stem of a picture: "clock", "pendulum".
+constexpr const char *pictureStem(layout::Picture which)
+{
+    switch (which) {
+    case layout::Picture::Clock:
+        return "clock";
+    case layout::Picture::Pendulum:
+        return "pendulum";
+    case layout::Picture::None:
+        break;
+    }
+    return "";
+}
+
+/// The sides of the program's icon: title bars, taskbars and window
+/// switchers, at 100 % and 200 %.
+inline constexpr int iconSides[] = {16, 24, 32, 48, 64};
+/// A picture's own size, where a control does not stretch it.
+inline constexpr QSize naturalSize {32, 32};
 
 /// A picture at `size` logical pixels (32 × 32 unless a control stretches
 /// it), drawn at the application's device pixel ratio: on a 200 % desktop the
 /// 32-pixel clock face is drawn 64 pixels wide, not enlarged from 32.
-QPixmap picture(layout::Picture which, QSize size = {32, 32});
+QPixmap picture(layout::Picture which, QSize size = naturalSize);
 /// A picture as an icon at the sizes a title bar, a taskbar and a window
 /// switcher ask for. Picture::None gives a transparent icon, so that a window
 /// without an icon of its own does not show the program's.

@@ -7,16 +7,13 @@
 
 namespace poniruka {
 
-/// The face of the screens and of every control that names none. It has
-/// Japanese glyphs, half-width katakana included.
-inline constexpr char defaultFace[] = "IPAPGothic";
-
 /// Teaches Qt which installed face stands in for each face the screens name
 /// where this desktop lacks it. A desktop that has the named face uses it.
 /// Call once, before the first screen is built.
 void installFontSubstitutes();
 
-/// A layout font as Qt's: its face (or the default face), its size as
+/// A layout font as Qt's: its face (or the platform's default face, which has
+/// Japanese glyphs, half-width katakana included), its size as
 /// pixels at 96 dpi, and its weight.
 QFont qtFont(const layout::Font &font);
 

@@ -3,9 +3,9 @@
 
 #include "info/frmsplashtime.h"
 #include "shell/fonts.h"
+#include "shell/platform.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <utility>
@@ -23,7 +23,7 @@ void installQtTranslation()
     if (std::exchange(tried, true))
         return;
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+    if (!translator->load(QStringLiteral("qtbase_ja"), platform::qtTranslations())
         || !QCoreApplication::installTranslator(translator))
         delete translator;
 }
@@ -33,6 +33,7 @@ void installQtTranslation()
 Program::Program(QtRuntime::Services services, AppInfo app, std::shared_ptr<Registry> registry)
     : m_runtime(std::move(services), std::move(app)), m_forms(m_runtime, std::move(registry))
 {
+    platform::addBundledFonts();
     installFontSubstitutes();
     installQtTranslation();
 }

@@ -2,16 +2,14 @@
 #include "shell/qtruntime.h"
 
 #include "appinfo.h"
-#include "shell/commandline.h"
 #include "shell/form.h"
 #include "shell/formbuilder.h"
 #include "shell/formwidgets.h"
+#include "shell/platform.h"
 #include "shell/random.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QProcess>
 #include <QScreen>
 #include <QTimer>
 
@@ -28,36 +26,6 @@ public:
     {
         QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok);
         box.exec();
-    }
-};
-
-// Paths and commands come as bytes in the system's 8-bit code page.
-bool isOrdinaryFile(const std::string &path)
-{
-    return QFileInfo(QString::fromLocal8Bit(path)).isFile();
-}
-
-class DiskFiles : public FileLookup
-{
-public:
-    bool isFile(const std::string &path) override { return isOrdinaryFile(path); }
-};
-
-// Starts the program that the command names, with its arguments, straight
-// from the command's words: nothing in the text is ever read by a shell.
-class DetachedPrograms : public ProgramStarter
-{
-public:
-    void start(const std::string &command, int) override
-    {
-        const std::vector<std::string> words = splitCommandLine(command, isOrdinaryFile);
-        if (words.empty())
-            throw RuntimeError::of(RuntimeError::FileNotFound);
-        QStringList arguments;
-        for (auto it = words.begin() + 1; it != words.end(); ++it)
-            arguments << QString::fromLocal8Bit(*it);
-        if (!QProcess::startDetached(QString::fromLocal8Bit(words.front()), arguments))
-            throw RuntimeError::of(RuntimeError::FileNotFound);
     }
 };
 
@@ -79,9 +47,9 @@ QtRuntime::QtRuntime(Services services, AppInfo app) : m_services(std::move(serv
     if (!m_services.random)
         m_services.random = std::make_shared<ClockRandom>();
     if (!m_services.files)
-        m_services.files = std::make_shared<DiskFiles>();
+        m_services.files = platform::files();
     if (!m_services.programs)
-        m_services.programs = std::make_shared<DetachedPrograms>();
+        m_services.programs = platform::programs();
 }
 
 QtRuntime::~QtRuntime() = default;

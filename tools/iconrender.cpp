@@ -3,11 +3,16 @@
 // time, so that no drawn copy is kept by hand:
 //
 //   poniruka_iconrender OUTDIR NAME
+//   poniruka_iconrender --pictures OUTDIR
 //
-// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for the icon theme and
-// OUTDIR/clock.ico, the Windows icon with a 32 × 32 and a 16 × 16 image of
-// the standard 16 colours.
+// The first writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for the icon theme
+// and OUTDIR/clock.ico, the Windows icon with a 32 × 32 and a 16 × 16 image
+// of the standard 16 colours. The second draws every picture at each size
+// the screens show it, at 100, 125, 150 and 200 %, as
+// OUTDIR/<picture>-<width>x<height>.png, listed in OUTDIR/pictures.qrc: the
+// pictures of a program built without an SVG renderer.
 #include "screens/icons.h"
+#include "shell/formbuilder.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -17,6 +22,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <set>
+#include <tuple>
 #include <vector>
 
 using poniruka::layout::Picture;
@@ -149,13 +156,67 @@ bool write(const QString &path, const QByteArray &data)
     return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
+using Drawing = std::tuple<Picture, int, int>; // a picture and its size in device pixels
+
+// Every picture of every screen at the size it is shown: stretched images at
+// their boxes' size, picture boxes and pointers at the picture's own, window
+// icons at the icon's sizes; each at the usual desktop scales.
+std::set<Drawing> drawingsInUse()
+{
+    namespace layout = poniruka::layout;
+    std::set<std::tuple<Picture, int, int>> logical;
+    for (const layout::Screen *screen :
+        {&layout::frmSplashtime(), &layout::frmmein(), &layout::frmAbout(), &layout::frmtime(), &layout::frmtime2()}) {
+        for (const layout::Control &c : screen->controls) {
+            if (c.kind == layout::Kind::Image)
+                logical.insert(
+                    {c.picture, poniruka::twipsToPixels(c.place.width), poniruka::twipsToPixels(c.place.height)});
+            else if (c.kind == layout::Kind::PictureBox)
+                logical.insert({c.picture, poniruka::naturalSize.width(), poniruka::naturalSize.height()});
+        }
+        logical.insert({screen->window.pointer, poniruka::naturalSize.width(), poniruka::naturalSize.height()});
+        for (const int side : poniruka::iconSides)
+            logical.insert({screen->window.icon, side, side});
+    }
+    std::set<Drawing> drawings;
+    for (const auto &[which, width, height] : logical) {
+        if (which == Picture::None)
+            continue;
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            const QSize device = QSize(width, height) * scale; // rounded as the program rounds
+            drawings.insert({which, device.width(), device.height()});
+        }
+    }
+    return drawings;
+}
+
+bool writePictures(const QString &out)
+{
+    QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/poniruka/pictures\">\n";
+    bool ok = QDir().mkpath(out);
+    for (const auto &[which, width, height] : drawingsInUse()) {
+        const QString file
+            = QStringLiteral("%1-%2x%3.png").arg(QLatin1String(poniruka::pictureStem(which))).arg(width).arg(height);
+        ok = poniruka::render(which, {width, height}).save(out + QLatin1Char('/') + file) && ok;
+        qrc += "    <file>" + file.toLatin1() + "</file>\n";
+    }
+    qrc += "</qresource>\n</RCC>\n";
+    return write(out + QStringLiteral("/pictures.qrc"), qrc) && ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc != 3) {
-        std::fputs("usage: poniruka_iconrender OUTDIR NAME\n", stderr);
+        std::fputs("usage: poniruka_iconrender OUTDIR NAME\n       poniruka_iconrender --pictures OUTDIR\n", stderr);
         return 2;
+    }
+    if (qstrcmp(argv[1], "--pictures") == 0) {
+        if (writePictures(QString::fromLocal8Bit(argv[2])))
+            return 0;
+        std::fprintf(stderr, "poniruka_iconrender: cannot write into %s\n", argv[2]);
+        return 1;
     }
     const QString out = QString::fromLocal8Bit(argv[1]), name = QString::fromLocal8Bit(argv[2]);
     bool ok = true;
