@@ -23,7 +23,21 @@ PONIRUKA_PACKAGES=(
     appstream            # checks the metainfo
 )
 
-# ensure_packages [extra package ...]
+# What building and checking the Windows program needs besides, installed by the
+# Windows scripts alone (tools/windows-*.sh), never by run.sh or test.sh.
+PONIRUKA_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix # the cross compiler, POSIX-threads variant
+    dpkg-dev             # dpkg-source unpacks Debian's Qt source package
+    xz-utils             # ... which is compressed with xz
+    perl                 # Qt's configure and header tools are partly Perl
+    wixl                 # builds the MSI installer
+    msitools             # reads it back (msiinfo)
+    zip                  # the folder to run from a USB stick
+    wine                 # runs the program, the installer and the checks
+    wine64
+)
+
+# ensure_packages [extra package ...]: the list above and these
 ensure_packages()
 {
     local missing=() pkg
