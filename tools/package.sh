@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 . tools/packages.sh
-ensure_packages build-essential dpkg-dev debhelper lintian
+ensure_packages "${PONIRUKA_PACKAGING_PACKAGES[@]}"
 
 # The build dependencies from debian/control that are not installed yet.
 unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*Unmet build dependencies: //p' | sed 's/([^)]*)//g')
@@ -33,6 +33,21 @@ git ls-files -z --cached --others --exclude-standard \
 # Two jobs unless told otherwise: the build machines are shared.
 (cd "$out/poniruka-$version" && DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=2} dpkg-buildpackage -us -uc -b)
 rm -rf "${out:?}/poniruka-$version"
+
+# A program installed beside the system's libraries carries no search path of
+# its own; lintian does not look for one.
+for deb in "$out"/*.deb; do
+    tree=$(mktemp -d)
+    dpkg-deb -x "$deb" "$tree"
+    while IFS= read -r -d '' file; do
+        if readelf -h "$file" >/dev/null 2>&1 && readelf -d "$file" 2>/dev/null | grep -E '\((RPATH|RUNPATH)\)'; then
+            echo "${deb##*/}: ${file#"$tree"} carries a search path" >&2
+            rm -rf "$tree"
+            exit 1
+        fi
+    done < <(find "$tree" -type f -print0)
+    rm -rf "$tree"
+done
 
 changes=$(ls "$out"/poniruka_"$version"_*.changes)
 lintian --fail-on error,warning "$changes"

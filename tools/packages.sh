@@ -23,6 +23,15 @@ PONIRUKA_PACKAGES=(
     appstream            # checks the metainfo
 )
 
+# What tools/package.sh needs besides, to build and check the Debian package.
+PONIRUKA_PACKAGING_PACKAGES=(
+    build-essential
+    dpkg-dev             # dpkg-buildpackage, and the flags the package is built with
+    debhelper
+    lintian
+    binutils             # readelf: the installed program carries no search path
+)
+
 # What building and checking the Windows program needs besides, installed by the
 # Windows scripts alone (tools/windows-*.sh), never by run.sh or test.sh.
 PONIRUKA_WINDOWS_PACKAGES=(
