@@ -44,6 +44,8 @@ PONIRUKA_WINDOWS_PACKAGES=(
     zip                  # the folder to run from a USB stick
     wine                 # runs the program, the installer and the checks
     wine64
+    locales              # ... in a Japanese locale, made for the walk alone
+    imagemagick          # the walk's pictures, and the colour of a verdict
 )
 
 # ensure_packages [extra package ...]: the list above and these

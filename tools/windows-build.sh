@@ -52,6 +52,15 @@ cp /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf /usr/share/fonts/truetype/
 msi=$out/poniruka-$version-x64.msi
 wixl --arch x64 -D Version="$version" -D Stage="$staged" -D Icon="build/windows/icons/clock.ico" \
     -o "$msi" packaging/windows/poniruka.wxs
+# wixl writes ASCII only: the Japanese code page, then the Japanese names.
+printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$out/_ForceCodepage.idt"
+msibuild "$msi" -i "$out/_ForceCodepage.idt"
+while IFS= read -r statement; do
+    case $statement in '' | --*) continue ;; esac
+    msibuild "$msi" -q "$statement"
+done <packaging/windows/names.sql
+[ "$(msiinfo export "$msi" Property | sed -n 's/^ProductName\t\(.*\)\r$/\1/p')" = ぽにるか ] \
+    || { echo "windows-build: the installer lost its Japanese name" >&2; exit 1; }
 stage "installer built"
 
 zip=$PWD/$out/poniruka-$version-x64.zip
