@@ -3,6 +3,7 @@
 
 // In-memory stand-ins for the runtime's outside world.
 
+#include "quiz/quizsteps.h"
 #include "shell/program.h"
 
 #include <QStringList>
@@ -25,6 +26,12 @@ struct ScriptedRandom : RandomSource
     float next() override { return script.isEmpty() ? 0.0f : script.takeFirst(); }
     /// The r for which Int(r * n + 1) is value.
     static float drawing(int value, int n) { return (float(value) - 0.5f) / float(n); }
+    /// Scripts the next problem's four draws: ji1, hun1, ji2, hun2.
+    void problem(const QList<int> &drawn)
+    {
+        for (int i = 0; i < 4; ++i)
+            script.push_back(drawing(drawn[i], i % 2 ? minuteValues : hourValues));
+    }
 
     QList<float> script;
     int reseeds = 0;

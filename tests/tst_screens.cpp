@@ -5,7 +5,6 @@
 #include "info/frmsplashtime.h"
 #include "quiz/frmtime.h"
 #include "quiz/frmtime2.h"
-#include "quiz/quizsteps.h"
 #include "shell/frmmein.h"
 
 #include <QApplication>
@@ -41,8 +40,7 @@ struct Session
     /// Presses "ちょうせん" with the random source set to draw ji1, hun1, ji2, hun2.
     void pose(const QList<int> &drawn)
     {
-        for (int i = 0; i < 4; ++i)
-            world.random->script.push_back(ScriptedRandom::drawing(drawn[i], i % 2 ? minuteValues : hourValues));
+        world.random->problem(drawn);
         press("cmdst");
     }
     /// Types into both boxes as a child does, replacing what they held, then presses the button.

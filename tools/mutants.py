@@ -220,6 +220,13 @@ CATALOGUE = [
            "the bar under the sum loses its blank"),
     Mutant("title-half-width-colon", '"ぽにるか：たしたらなんじになる？"', '"ぽにるか:たしたらなんじになる？"',
            "frmtime's title has a half-width colon"),
+    Mutant("unit-words-smaller", "Font{gothic, 27.75}", "Font{gothic, 20.25}",
+           "じ and ふん on the exercises shrink from 37 to 27 pixels"),
+    Mutant("help-label-harsh-yellow", ".back = yellow, .align = Align::Center, .autoSize = true}",
+           ".back = Rgb{255, 255, 0}, .align = Align::Center, .autoSize = true}",
+           "バージョン on the exercises stands on a harsher yellow than the screen"),
+    Mutant("answer-button-moved", "{4320, 1200, 1695, 495},", "{4335, 1200, 1695, 495},",
+           "こたえる on frmtime stands a pixel right of the buttons above and below it"),
     Mutant("menu-background", "constexpr Rgb green {128, 255, 128};", "constexpr Rgb green {128, 255, 0};",
            "the menu turns a harsh green"),
 ]
