@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace poniruka;
@@ -174,6 +177,47 @@ private Q_SLOTS:
                 QTest::keyClick(focus, Qt::Key_Tab);
             }
         }
+    }
+
+    void keyPreviewReportsAKeyOnce_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("a letter the text box takes") << "txt";
+        QTest::newRow("a letter the button leaves to the window") << "cmd";
+    }
+
+    // With key preview a window reports each character key once, whether the focused control takes it or not.
+    void keyPreviewReportsAKeyOnce()
+    {
+        QFETCH(QString, focus);
+        static constexpr layout::Control controls[] {
+            {.name = "txt", .kind = layout::Kind::TextBox, .place = {0, 0, 900, 450}, .tab = 0},
+            {.name = "cmd", .kind = layout::Kind::Button, .text = "OK", .place = {0, 600, 900, 450}, .tab = 1},
+        };
+        static constexpr layout::Screen screen {
+            {.name = "preview", .width = 1500, .height = 1500, .keyPreview = true}, controls};
+        const std::unique_ptr<FormWindow> window(buildWindow(screen));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *target = window->findChild<QWidget *>(focus);
+        target->setFocus();
+        QSignalSpy keys(window.get(), &FormWindow::keyPressed);
+        QTest::keyClick(target, Qt::Key_A);
+        QCOMPARE(keys.count(), 1);
+    }
+
+    // Qt's own texts are Japanese whatever the desktop's language, as an answer box's context menu shows.
+    void qtTextsAreJapanese()
+    {
+        const std::unique_ptr<FormWindow> window(buildWindow(layout::frmtime()));
+        const std::unique_ptr<QMenu> menu(window->findChild<QLineEdit *>("txtji3")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        QCOMPARE(texts,
+            QStringList({"元に戻す(&U)", "やり直す(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除",
+                "すべてを選択"}));
     }
 
     // The Windows icon: a 32 and a 16 pixel image of the standard 16 colours, the right way up, clear in the corners.
