@@ -3,9 +3,12 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
 
 #include <map>
 #include <tuple>
+#include <utility>
 
 namespace poniruka {
 
@@ -31,6 +34,41 @@ Shared &shared()
     return *instance;
 }
 
+// A picture as an icon, drawn at a size only when a title bar, a taskbar or a
+// window switcher first asks for it, then kept: the program's icon is given
+// before the splash shows, which has none, and most sizes are never asked for.
+// Every mode looks the same: a window's icon is never drawn disabled.
+class PictureIcon : public QIconEngine
+{
+public:
+    explicit PictureIcon(Picture which) : m_which(which) { }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        QPixmap &drawn = m_drawn[{size.width(), size.height()}];
+        if (drawn.isNull() && !size.isEmpty())
+            drawn = QPixmap::fromImage(render(m_which, size));
+        return drawn;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : iconSides)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new PictureIcon(*this); }
+
+private:
+    Picture m_which;
+    std::map<std::pair<int, int>, QPixmap> m_drawn;
+};
+
 } // namespace
 
 QPixmap picture(Picture which, QSize size)
@@ -55,8 +93,7 @@ QIcon icon(Picture which)
         blank.fill(Qt::transparent);
         result.addPixmap(blank);
     } else {
-        for (const int side : iconSides)
-            result.addPixmap(QPixmap::fromImage(render(which, {side, side})));
+        result = QIcon(new PictureIcon(which));
     }
     return result;
 }

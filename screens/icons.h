@@ -41,9 +41,10 @@ inline constexpr QSize naturalSize {32, 32};
 /// it), drawn at the application's device pixel ratio: on a 200 % desktop the
 /// 32-pixel clock face is drawn 64 pixels wide, not enlarged from 32.
 QPixmap picture(layout::Picture which, QSize size = naturalSize);
-/// A picture as an icon at the sizes a title bar, a taskbar and a window
-/// switcher ask for. Picture::None gives a transparent icon, so that a window
-/// without an icon of its own does not show the program's.
+/// A picture as an icon, drawn at each size a title bar, a taskbar or a
+/// window switcher asks for when it first asks. Picture::None gives a
+/// transparent icon, so that a window without an icon of its own does not
+/// show the program's.
 QIcon icon(layout::Picture which);
 /// A picture as a mouse pointer.
 QCursor pointer(layout::Picture which);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "appinfo.h"
 #include "screens/icons.h"
+#include "shell/platform.h"
 #include "shell/program.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -33,7 +35,16 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QApplication app(argc, argv);
+    // The platform goes on the command line rather than into the environment,
+    // so that programs started from the program choose their own.
+    std::vector<char *> arguments(argv, argv + argc);
+    if (const char *platform = poniruka::platform::preferredQtPlatform(argc, argv)) {
+        static char option[] = "-platform";
+        arguments.insert(arguments.begin() + 1, {option, const_cast<char *>(platform)});
+    }
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
     // Only the name and version: a display name would be appended to every window title.
     QApplication::setApplicationName(QString::fromUtf8(poniruka::appinfo::title));
     QApplication::setApplicationVersion(QString::fromLatin1(poniruka::appinfo::version));

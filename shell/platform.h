@@ -33,4 +33,11 @@ void addBundledFonts();
 /// The folder of Qt's own translations (qtbase_ja and the others).
 QString qtTranslations();
 
+/// The Qt platform plugin to start the application with, or nullptr for the
+/// one Qt chooses. Where a desktop offers Wayland and X both, X: there the
+/// program places its windows itself, and its fixed windows get no maximise
+/// button. Reads the environment and the command line; call before the
+/// application is made.
+const char *preferredQtPlatform(int argc, char **argv);
+
 } // namespace poniruka::platform

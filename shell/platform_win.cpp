@@ -113,4 +113,10 @@ QString qtTranslations()
     return QStringLiteral(":/i18n");
 }
 
+// Windows has one platform.
+const char *preferredQtPlatform(int, char **)
+{
+    return nullptr;
+}
+
 } // namespace poniruka::platform

@@ -220,6 +220,26 @@ private Q_SLOTS:
                 "すべてを選択"}));
     }
 
+    // The program's icon draws the clock at each size it is asked for, clear in the corners, and hands out the same
+    // picture when asked again: a window system keeps data for each picture it is given.
+    void programIcon_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::newRow("title bar") << 16;
+        QTest::newRow("taskbar at 200 %") << 48;
+        QTest::newRow("a side not in its list") << 20;
+    }
+    void programIcon()
+    {
+        QFETCH(int, side);
+        const QIcon clock = icon(layout::Picture::Clock);
+        const QPixmap drawn = clock.pixmap(QSize(side, side), 1.0);
+        const QImage image = drawn.toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        QVERIFY(image.pixelColor(0, 0).alpha() == 0 && image.pixelColor(side / 2, side / 2).alpha() == 255);
+        QCOMPARE(clock.pixmap(QSize(side, side), 1.0).cacheKey(), drawn.cacheKey());
+    }
+
     // The Windows icon: a 32 and a 16 pixel image of the standard 16 colours, the right way up, clear in the corners.
     void windowsIcon()
     {

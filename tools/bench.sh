@@ -4,35 +4,51 @@
 # display: start-up, memory over a long session, the two quiz buttons and the
 # size of the program. Prints figures and asserts nothing.
 #
-#   tools/bench.sh [--runs N] [--trips N]
-#       N starts of each program, interleaved (default 10), and N round trips
-#       through the runtime (default 10000)
+#   tools/bench.sh [--runs N] [--trips N] [--package]
+#       N starts of each program, interleaved (default 12), and N round trips
+#       through the runtime (default 10000); with --package, also the
+#       installed package's /usr/bin/poniruka beside a bare window built with
+#       the package's compiler and linker flags (dpkg-buildflags)
 #   tools/bench.sh --clicked N
 #       N round trips clicked in the real program with xdotool, as a child
 #       clicks them: menu, なんじになる？１, ちょうせん, メニュー
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=10 trips=10000 clicked=0
+runs=12 trips=10000 clicked=0 package=0
 while [ $# -gt 0 ]; do
     case $1 in
-    --runs) runs=$2 ;;
-    --trips) trips=$2 ;;
-    --clicked) clicked=$2 ;;
+    --runs) runs=$2 && shift ;;
+    --trips) trips=$2 && shift ;;
+    --clicked) clicked=$2 && shift ;;
+    --package) package=1 ;;
     *)
-        sed -n '6,13s/^# \{0,1\}//p' "$0" >&2
+        sed -n '6,16s/^# \{0,1\}//p' "$0" >&2
         exit 2
         ;;
     esac
-    shift 2
+    shift
 done
 
 . tools/packages.sh
-ensure_packages libxcb1-dev # the launcher watches windows appear through xcb
+ensure_packages "${PONIRUKA_BENCH_PACKAGES[@]}"
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target poniruka bare_window bench_runtime bench_launch >/dev/null
 bin=build/release
+if [ "$package" -eq 1 ]; then
+    [ -x /usr/bin/poniruka ] || {
+        echo "--package measures the installed program: tools/package.sh, then sudo apt install ./build/package/poniruka_*.deb" >&2
+        exit 1
+    }
+    # The flags debian/rules builds with, so the bare window pays what the
+    # package pays (-z now resolves every symbol before the first window).
+    maint=$(sed -n 's/^export DEB_BUILD_MAINT_OPTIONS *= *//p' debian/rules)
+    flags() { DEB_BUILD_MAINT_OPTIONS=$maint dpkg-buildflags --get "$1"; }
+    cmake -S . -B build/bench-package -G Ninja -DCMAKE_BUILD_TYPE=None -DPONIRUKA_BUILD_TESTS=OFF \
+        -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
+    cmake --build build/bench-package --target bare_window >/dev/null
+fi
 . tools/xvfb.sh
 
 # A display of our own, with a black root window: a window's first pixels are
@@ -65,10 +81,14 @@ if [ "$clicked" -gt 0 ]; then
     exit 0
 fi
 
-# Starts, the two programs in turn.
+# Starts, the programs in turn.
 for ((run = 1; run <= runs; run++)); do
     "$bin/bench/bench_launch" "$bin/poniruka" >>"$work/launch.poniruka"
     "$bin/bench/bench_launch" "$bin/bench/bare_window" >>"$work/launch.bare"
+    if [ "$package" -eq 1 ]; then
+        "$bin/bench/bench_launch" /usr/bin/poniruka >>"$work/launch.installed"
+        "$bin/bench/bench_launch" build/bench-package/bench/bare_window >>"$work/launch.installed-bare"
+    fi
 done
 
 # In-process figures: round trips on X, clicks offscreen.
@@ -77,32 +97,69 @@ done
 QT_QPA_PLATFORM=offscreen "$bin/bench/bench_runtime" clicks >"$work/clicks.poniruka" 2>/dev/null
 QT_QPA_PLATFORM=offscreen "$bin/bench/bare_window" clicks >"$work/clicks.bare" 2>/dev/null
 
-for program in poniruka bench/bare_window; do
-    strip -o "$work/stripped" "$bin/$program"
+for program in "$bin/poniruka" "$bin/bench/bare_window"; do
+    strip -o "$work/stripped" "$program"
     stat -c %s "$work/stripped" >>"$work/sizes"
 done
 
+# The values of a field of the launch lines of $1, divided by $3, in order.
+values()
+{
+    awk -v name="$2" -v scale="$3" '{ for (i = 1; i < NF; i++) if ($i == name) print $(i + 1) / scale }' \
+        "$work/launch.$1" | sort -g
+}
+median() { values "$@" | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # median [lowest-highest] of a field of the launch lines, divided by $3.
 launched()
 {
-    awk -v name="$2" -v scale="$3" '{ for (i = 1; i < NF; i++) if ($i == name) print $(i + 1) / scale }' \
-        "$work/launch.$1" | sort -g |
-        awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-                                  printf "%.1f [%.1f-%.1f]", m, v[1], v[NR] }'
+    values "$@" | awk -v median="$(median "$@")" '{ v[NR] = $1 } END { printf "%.1f [%.1f-%.1f]", median, v[1], v[NR] }'
 }
+# How the program ($1) compares with its bare window ($2) in a field: the
+# ratio of the medians, or their difference in MiB.
+ratio() { awk -v a="$(median "$1" "$3" 1)" -v b="$(median "$2" "$3" 1)" 'BEGIN { printf "x %.2f", a / b }'; }
+excess() { awk -v a="$(median "$1" "$3" 1024)" -v b="$(median "$2" "$3" 1024)" 'BEGIN { printf "%+.1f", a - b }'; }
 # The value of a "name value" line, divided by $3.
 figure() { awk -v name="$2" -v scale="$3" '$1 == name { printf "%.1f", $2 / scale }' "$work/$1"; }
 # median [10th-90th percentile] of a click line.
 clicks() { awk -v name="$2" '$1 == name { printf "%s [%s-%s]", $2, $3, $4 }' "$work/clicks.$1"; }
-row() { printf '%-38s %-24s %s\n' "$@"; }
+# The launch columns: each program, then its bare window.
+columns=(poniruka bare)
+[ "$package" -eq 1 ] && columns+=(installed installed-bare)
+row()
+{
+    local line
+    line=$(printf '%-38s' "$1" && shift && printf ' %-22s' "$@")
+    echo "${line%"${line##*[! ]}"}"
+}
+# A start-up row, every column.
+startup()
+{
+    local cells=() column
+    for column in "${columns[@]}"; do cells+=("$(launched "$column" "$2" "$3")"); done
+    row "$1" "${cells[@]}"
+}
+# Each program against its bare window: "ratio" of the medians, or their "excess" in MiB.
+against()
+{
+    local cells=() i
+    for ((i = 0; i < ${#columns[@]}; i += 2)); do cells+=("$($2 "${columns[i]}" "${columns[i + 1]}" "$3")" ""); done
+    row "$1" "${cells[@]}"
+}
 
-echo "ぽにるか beside a bare Qt window: Xvfb, release build, $runs starts of each interleaved;"
+echo "ぽにるか beside a bare Qt window: Xvfb, $runs starts of each interleaved;"
 echo "median [lowest-highest], for the clicks median [10th-90th percentile] of 2000"
-row "" "poniruka" "bare Qt window"
-row "exec -> first window mapped (ms)" "$(launched poniruka mapped_ms 1)" "$(launched bare mapped_ms 1)"
-row "exec -> first pixels (ms)" "$(launched poniruka first_pixels_ms 1)" "$(launched bare first_pixels_ms 1)"
-row "peak RSS, 1 s after the menu (MiB)" "$(launched poniruka peak_rss_kib 1024)" "$(launched bare peak_rss_kib 1024)"
-row "splash -> menu (ms)" "$(launched poniruka next_window_ms 1)" "$(launched bare next_window_ms 1)"
+if [ "$package" -eq 1 ]; then
+    row "" "release build" "bare Qt window" "package $(dpkg-query -W -f='${Version}' poniruka)" "bare, package's flags"
+else
+    row "" "release build" "bare Qt window"
+fi
+startup "exec -> first window mapped (ms)" mapped_ms 1
+against "  against the bare window" ratio mapped_ms
+startup "exec -> first pixels (ms)" first_pixels_ms 1
+against "  against the bare window" ratio first_pixels_ms
+startup "RSS 5 s after start (MiB)" rss_kib 1024
+against "  against the bare window (MiB)" excess rss_kib
+startup "splash -> menu (ms)" next_window_ms 1
 row "RSS after 100 round trips (MiB)" "$(figure trips.poniruka rss_after_100_kib 1024)" \
     "$(figure trips.bare rss_after_100_kib 1024)"
 row "RSS after $trips round trips (MiB)" "$(figure trips.poniruka rss_after_all_kib 1024)" \

@@ -32,6 +32,12 @@ PONIRUKA_PACKAGING_PACKAGES=(
     binutils             # readelf: the installed program carries no search path
 )
 
+# What tools/bench.sh needs besides.
+PONIRUKA_BENCH_PACKAGES=(
+    libxcb1-dev          # the launcher watches windows appear through xcb
+    dpkg-dev             # --package: the bare window with the package's flags
+)
+
 # What building and checking the Windows program needs besides, installed by the
 # Windows scripts alone (tools/windows-*.sh), never by run.sh or test.sh.
 PONIRUKA_WINDOWS_PACKAGES=(
