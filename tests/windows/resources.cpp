@@ -54,8 +54,8 @@ void versionRecord(const wchar_t *file)
 
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT length = 0;
-    const bool hasFixed = VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &length)
-        && fixed && length >= sizeof(VS_FIXEDFILEINFO);
+    const bool hasFixed = VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &length) && fixed
+        && length >= sizeof(VS_FIXEDFILEINFO);
     check(hasFixed, "the record has its fixed part");
     if (hasFixed) {
         check(fixed->dwFileVersionMS == MAKELONG(0, 1) && fixed->dwFileVersionLS == 0, "file version 1.0.0.0");
@@ -68,8 +68,8 @@ void versionRecord(const wchar_t *file)
         WORD language;
         WORD codePage;
     } *translation = nullptr;
-    const bool hasTranslation = VerQueryValueW(
-        record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation), &length)
+    const bool hasTranslation
+        = VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation), &length)
         && translation && length >= sizeof(Translation);
     check(hasTranslation && translation->language == 0x0411 && translation->codePage == 1200,
         "the only language is Japanese (0411), in Unicode (1200)");
@@ -143,7 +143,8 @@ void icon(const wchar_t *file)
     LPWSTR name = nullptr;
     EnumResourceNamesW(module, MAKEINTRESOURCEW(14), firstName, reinterpret_cast<LONG_PTR>(&name));
     DWORD size = 0;
-    const auto *group = name ? static_cast<const Group *>(resource(module, name, MAKEINTRESOURCEW(14), &size)) : nullptr;
+    const auto *group
+        = name ? static_cast<const Group *>(resource(module, name, MAKEINTRESOURCEW(14), &size)) : nullptr;
     check(group && group->type == 1, "the file has an icon group");
     if (!group) {
         FreeLibrary(module);
@@ -176,7 +177,8 @@ void icon(const wchar_t *file)
     // And the shell can make icons of it at both sizes.
     HICON large = nullptr;
     HICON small = nullptr;
-    check(ExtractIconExW(file, 0, &large, &small, 1) == 2 && large && small, "the shell extracts a large and a small icon");
+    check(ExtractIconExW(file, 0, &large, &small, 1) == 2 && large && small,
+        "the shell extracts a large and a small icon");
     if (large)
         DestroyIcon(large);
     if (small)
