@@ -8,7 +8,9 @@
 //   mapped_ms 72.0 first_pixels_ms 81.2 next_window_ms 1003.4 rss_kib 32100
 //
 // next_window_ms is -1 when no second window comes within five seconds.
-// Usage: bench_launch PROGRAM [ARGUMENT...]
+// Usage: bench_launch [--times] PROGRAM [ARGUMENT...]
+// With --times, the program is stopped as soon as its second window is
+// mapped, and rss_kib is -1: many starts take little time.
 //
 // The display must have a black root window (Xvfb -br): a window's first
 // pixels are the first that are not black. No window manager may run.
@@ -19,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -119,8 +122,13 @@ private:
 
 int main(int argc, char *argv[])
 {
+    const bool timesOnly = argc > 1 && std::strcmp(argv[1], "--times") == 0;
+    if (timesOnly) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        std::fputs("usage: bench_launch PROGRAM [ARGUMENT...]\n", stderr);
+        std::fputs("usage: bench_launch [--times] PROGRAM [ARGUMENT...]\n", stderr);
         return 2;
     }
     Display display;
@@ -141,8 +149,9 @@ int main(int argc, char *argv[])
         if (display.nextMapped(mapped + 5s, *first))
             nextWindow = millisecondsBetween(mapped, Clock::now());
     }
-    std::this_thread::sleep_until(start + 5s);
-    const long resident = residentKilobytes(pid);
+    if (!timesOnly)
+        std::this_thread::sleep_until(start + 5s);
+    const long resident = timesOnly ? -1 : residentKilobytes(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
 

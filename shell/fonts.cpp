@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace poniruka {
 
@@ -27,27 +28,47 @@ constexpr std::array substitutes {
     Substitute {"HGS創英角ﾎﾟｯﾌﾟ体", "Reggae One"},
 };
 
+// Where the desktop has none of the faces the screens name: each, with the
+// faces drawn in its place.
+std::map<QString, QStringList> &standIns()
+{
+    static std::map<QString, QStringList> faces;
+    return faces;
+}
+
 } // namespace
 
 void installFontSubstitutes()
 {
+    const QString defaultFace = QString::fromUtf8(platform::defaultFace());
     for (const Substitute &s : substitutes) {
-        QStringList standIns {QString::fromUtf8(s.standIn)};
-        const QString defaultFace = QString::fromUtf8(platform::defaultFace());
-        if (standIns.front() != defaultFace)
-            standIns << defaultFace;
-        QFont::insertSubstitutions(QString::fromUtf8(s.face), standIns);
+        QStringList faces {QString::fromUtf8(s.standIn)};
+        if (faces.front() != defaultFace)
+            faces << defaultFace;
+        const QString face = QString::fromUtf8(s.face);
+        if (platform::mayHaveDesignFaces())
+            QFont::insertSubstitutions(face, faces);
+        else
+            standIns()[face] = faces;
     }
 }
 
 QFont qtFont(const layout::Font &font)
 {
-    QFont result(QString::fromUtf8(font.face ? font.face : platform::defaultFace()));
+    const QString face = QString::fromUtf8(font.face ? font.face : platform::defaultFace());
+    QFont result;
+    if (const auto found = standIns().find(face); found != standIns().end())
+        result.setFamilies(found->second);
+    else
+        result.setFamily(face);
     // In pixels, like the boxes: text and boxes scale together at any font
     // DPI. Every size of the screens is a whole pixel at 96 dpi (9.75 pt is
     // 13 px).
     result.setPixelSize(int(std::lround(font.points * 96 / 72)));
     result.setWeight(QFont::Weight(font.weight));
+    // Japanese and Latin text draws the same unshaped, and sooner: no
+    // OpenType tables are read before the first screen's text is drawn.
+    result.setStyleStrategy(QFont::PreferNoShaping);
     return result;
 }
 

@@ -8,8 +8,9 @@
 namespace poniruka {
 
 /// Teaches Qt which installed face stands in for each face the screens name
-/// where this desktop lacks it. A desktop that has the named face uses it.
-/// Call once, before the first screen is built.
+/// where this desktop lacks it, or where it cannot have it, has qtFont() name
+/// the stand-in directly. A desktop that has the named face uses it. Call
+/// once, before the first screen is built.
 void installFontSubstitutes();
 
 /// A layout font as Qt's: its face (or the platform's default face, which has

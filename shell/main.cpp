@@ -50,8 +50,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(poniruka::appinfo::version));
     // A Wayland desktop matches the windows to the installed desktop entry by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(poniruka::appinfo::id));
-    // The clock face: the program's icon, and every window's that has none of its own.
-    QApplication::setWindowIcon(poniruka::icon(poniruka::layout::Picture::Clock));
     // The runtime ends the program itself, once no screen is loaded and no handler runs.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -60,5 +58,10 @@ int main(int argc, char *argv[])
         &program.runtime(), &poniruka::QtRuntime::ended, &app, [](int status) { QCoreApplication::exit(status); },
         Qt::QueuedConnection);
     program.start();
+    // The clock face: the program's icon, and every window's that has none of
+    // its own. Given once the splash is built: a window system is handed every
+    // size of the application's icon as a window is made, and the splash shows
+    // none.
+    QApplication::setWindowIcon(poniruka::icon(poniruka::layout::Picture::Clock));
     return app.exec();
 }

@@ -25,6 +25,12 @@ std::shared_ptr<ProgramStarter> programs();
 /// The face of the screens and of every control that names none.
 const char *defaultFace();
 
+/// Whether the desktop may have the faces the screens name (ＭＳ Ｐゴシック
+/// and the pop faces): a Japanese Windows does, and Qt looks for each before
+/// its stand-in. Elsewhere the stand-ins are named directly, which spares Qt
+/// a search through the desktop's fonts for a face it cannot find.
+bool mayHaveDesignFaces();
+
 /// Makes the fonts that come with the program usable by it alone, where the
 /// desktop lacks the faces they stand in for. Call once, before the first
 /// screen is built.

@@ -181,6 +181,11 @@ const char *defaultFace()
     return "IPAPGothic";
 }
 
+bool mayHaveDesignFaces()
+{
+    return false;
+}
+
 // The packages the program is installed with bring its fonts.
 void addBundledFonts() { }
 

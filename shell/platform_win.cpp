@@ -94,6 +94,11 @@ const char *defaultFace()
     return "ＭＳ Ｐゴシック";
 }
 
+bool mayHaveDesignFaces()
+{
+    return true;
+}
+
 // Added to the application's own font database only: nothing is installed
 // on the system, and the fonts go with the process.
 void addBundledFonts()

@@ -5,7 +5,8 @@
 # size of the program. Prints figures and asserts nothing.
 #
 #   tools/bench.sh [--runs N] [--trips N] [--package]
-#       N starts of each program, interleaved (default 12), and N round trips
+#       N starts of each program, interleaved (default 40), then three
+#       that stay up for their memory 5 s after start, and N round trips
 #       through the runtime (default 10000); with --package, also the
 #       installed package's /usr/bin/poniruka beside a bare window built with
 #       the package's compiler and linker flags (dpkg-buildflags)
@@ -15,7 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=12 trips=10000 clicked=0 package=0
+runs=40 memoryRuns=3 trips=10000 clicked=0 package=0
 while [ $# -gt 0 ]; do
     case $1 in
     --runs) runs=$2 && shift ;;
@@ -81,15 +82,19 @@ if [ "$clicked" -gt 0 ]; then
     exit 0
 fi
 
-# Starts, the programs in turn.
-for ((run = 1; run <= runs; run++)); do
-    "$bin/bench/bench_launch" "$bin/poniruka" >>"$work/launch.poniruka"
-    "$bin/bench/bench_launch" "$bin/bench/bare_window" >>"$work/launch.bare"
+# Starts, the programs in turn: timed starts, stopped once the menu is up,
+# then a few that stay up for their memory five seconds after start.
+launch()
+{
+    "$bin/bench/bench_launch" "$@" "$bin/poniruka" >>"$work/launch.poniruka"
+    "$bin/bench/bench_launch" "$@" "$bin/bench/bare_window" >>"$work/launch.bare"
     if [ "$package" -eq 1 ]; then
-        "$bin/bench/bench_launch" /usr/bin/poniruka >>"$work/launch.installed"
-        "$bin/bench/bench_launch" build/bench-package/bench/bare_window >>"$work/launch.installed-bare"
+        "$bin/bench/bench_launch" "$@" /usr/bin/poniruka >>"$work/launch.installed"
+        "$bin/bench/bench_launch" "$@" build/bench-package/bench/bare_window >>"$work/launch.installed-bare"
     fi
-done
+}
+for ((run = 1; run <= runs; run++)); do launch --times; done
+for ((run = 1; run <= memoryRuns; run++)); do launch; done
 
 # In-process figures: round trips on X, clicks offscreen.
 "$bin/bench/bench_runtime" trips "$trips" >"$work/trips.poniruka" 2>/dev/null
@@ -102,10 +107,11 @@ for program in "$bin/poniruka" "$bin/bench/bare_window"; do
     stat -c %s "$work/stripped" >>"$work/sizes"
 done
 
-# The values of a field of the launch lines of $1, divided by $3, in order.
+# The values of a field of the launch lines of $1, divided by $3, in order;
+# a timed start has no memory (-1).
 values()
 {
-    awk -v name="$2" -v scale="$3" '{ for (i = 1; i < NF; i++) if ($i == name) print $(i + 1) / scale }' \
+    awk -v name="$2" -v scale="$3" '{ for (i = 1; i < NF; i++) if ($i == name && $(i + 1) >= 0) print $(i + 1) / scale }' \
         "$work/launch.$1" | sort -g
 }
 median() { values "$@" | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -146,7 +152,7 @@ against()
     row "$1" "${cells[@]}"
 }
 
-echo "ぽにるか beside a bare Qt window: Xvfb, $runs starts of each interleaved;"
+echo "ぽにるか beside a bare Qt window: Xvfb, $((runs + memoryRuns)) starts of each interleaved, the memory of $memoryRuns;"
 echo "median [lowest-highest], for the clicks median [10th-90th percentile] of 2000"
 if [ "$package" -eq 1 ]; then
     row "" "release build" "bare Qt window" "package $(dpkg-query -W -f='${Version}' poniruka)" "bare, package's flags"
