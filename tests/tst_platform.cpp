@@ -147,7 +147,7 @@ private Q_SLOTS:
         QTest::newRow("no socket") << Server::None << ":%1" << false;
         QTest::newRow("another number") << Server::Listening << ":1%1" << false;
         QTest::newRow("its TCP port") << Server::TcpListening << "127.0.0.1:%1" << true;
-        QTest::newRow("its TCP port, by name") << Server::TcpListening << "localhost:%1.0" << true;
+        QTest::newRow("its TCP port, a screen named") << Server::TcpListening << "127.0.0.1:%1.0" << true;
         QTest::newRow("a TCP port nobody listens on") << Server::TcpClosed << "127.0.0.1:%1" << false;
         QTest::newRow("no number") << Server::Listening << ":" << false;
         QTest::newRow("not a number") << Server::Listening << ":x%1" << false;
