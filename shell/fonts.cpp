@@ -28,8 +28,8 @@ constexpr std::array substitutes {
     Substitute {"HGS創英角ﾎﾟｯﾌﾟ体", "Reggae One"},
 };
 
-// Where the desktop has none of the faces the screens name: each, with the
-// faces drawn in its place.
+// Each face the screens name, with the faces Qt looks for in its place, in
+// order.
 std::map<QString, QStringList> &standIns()
 {
     static std::map<QString, QStringList> faces;
@@ -42,14 +42,14 @@ void installFontSubstitutes()
 {
     const QString defaultFace = QString::fromUtf8(platform::defaultFace());
     for (const Substitute &s : substitutes) {
-        QStringList faces {QString::fromUtf8(s.standIn)};
-        if (faces.front() != defaultFace)
-            faces << defaultFace;
         const QString face = QString::fromUtf8(s.face);
+        QStringList faces;
         if (platform::mayHaveDesignFaces())
-            QFont::insertSubstitutions(face, faces);
-        else
-            standIns()[face] = faces;
+            faces << face;
+        faces << QString::fromUtf8(s.standIn);
+        if (!faces.contains(defaultFace))
+            faces << defaultFace;
+        standIns()[face] = faces;
     }
 }
 

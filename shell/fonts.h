@@ -7,10 +7,9 @@
 
 namespace poniruka {
 
-/// Teaches Qt which installed face stands in for each face the screens name
-/// where this desktop lacks it, or where it cannot have it, has qtFont() name
-/// the stand-in directly. A desktop that has the named face uses it. Call
-/// once, before the first screen is built.
+/// Gives each face the screens name the installed faces that stand in for it,
+/// for qtFont(): after the named face where the desktop may have it, alone
+/// where it cannot. Call once, before the first screen is built.
 void installFontSubstitutes();
 
 /// A layout font as Qt's: its face (or the platform's default face, which has
