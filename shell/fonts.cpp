@@ -17,22 +17,28 @@ struct Substitute
 {
     const char *face;    // as the screens name it
     const char *standIn; // the free face with the same character
+    bool pop;            // a display face, for titles and buttons
 };
 
 // The pop faces become Reggae One, the Gothic IPA P Gothic; the default face
 // is also the last resort for the pop faces on a desktop without Reggae One.
 constexpr std::array substitutes {
-    Substitute {"ＭＳ Ｐゴシック", "IPAPGothic"},
-    Substitute {"HG創英角ﾎﾟｯﾌﾟ体", "Reggae One"},
-    Substitute {"HGP創英角ﾎﾟｯﾌﾟ体", "Reggae One"},
-    Substitute {"HGS創英角ﾎﾟｯﾌﾟ体", "Reggae One"},
+    Substitute {"ＭＳ Ｐゴシック", "IPAPGothic", false},
+    Substitute {"HG創英角ﾎﾟｯﾌﾟ体", "Reggae One", true},
+    Substitute {"HGP創英角ﾎﾟｯﾌﾟ体", "Reggae One", true},
+    Substitute {"HGS創英角ﾎﾟｯﾌﾟ体", "Reggae One", true},
 };
 
-// Each face the screens name, with the faces Qt looks for in its place, in
-// order.
-std::map<QString, QStringList> &standIns()
+struct StandIns
 {
-    static std::map<QString, QStringList> faces;
+    QStringList faces; // Qt looks for each in its place, in order
+    bool unhinted;
+};
+
+// Each face the screens name, with what is drawn in its place.
+std::map<QString, StandIns> &standIns()
+{
+    static std::map<QString, StandIns> faces;
     return faces;
 }
 
@@ -49,7 +55,7 @@ void installFontSubstitutes()
         faces << QString::fromUtf8(s.standIn);
         if (!faces.contains(defaultFace))
             faces << defaultFace;
-        standIns()[face] = faces;
+        standIns()[face] = {faces, s.pop && !platform::hintsPopFaces()};
     }
 }
 
@@ -57,10 +63,13 @@ QFont qtFont(const layout::Font &font)
 {
     const QString face = QString::fromUtf8(font.face ? font.face : platform::defaultFace());
     QFont result;
-    if (const auto found = standIns().find(face); found != standIns().end())
-        result.setFamilies(found->second);
-    else
+    if (const auto found = standIns().find(face); found != standIns().end()) {
+        result.setFamilies(found->second.faces);
+        if (found->second.unhinted)
+            result.setHintingPreference(QFont::PreferNoHinting);
+    } else {
         result.setFamily(face);
+    }
     // In pixels, like the boxes: text and boxes scale together at any font
     // DPI. Every size of the screens is a whole pixel at 96 dpi (9.75 pt is
     // 13 px).

@@ -31,6 +31,13 @@ const char *defaultFace();
 /// a search through the desktop's fonts for a face it cannot find.
 bool mayHaveDesignFaces();
 
+/// Whether the pop faces are hinted as the desktop hints its fonts. Where
+/// FreeType draws them they are drawn as designed, unhinted: its auto-hinter
+/// studies each face it hints, a millisecond and more before the face's
+/// first glyph, and at the sizes the screens give the pop faces hinting moves
+/// an edge by a fraction of a pixel at most.
+bool hintsPopFaces();
+
 /// Makes the fonts that come with the program usable by it alone, where the
 /// desktop lacks the faces they stand in for. Call once, before the first
 /// screen is built.

@@ -186,6 +186,11 @@ bool mayHaveDesignFaces()
     return false;
 }
 
+bool hintsPopFaces()
+{
+    return false;
+}
+
 // The packages the program is installed with bring its fonts.
 void addBundledFonts() { }
 

@@ -99,6 +99,12 @@ bool mayHaveDesignFaces()
     return true;
 }
 
+// GDI draws them, with the hinting of the desktop's other text.
+bool hintsPopFaces()
+{
+    return true;
+}
+
 // Added to the application's own font database only: nothing is installed
 // on the system, and the fonts go with the process.
 void addBundledFonts()
